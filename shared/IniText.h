@@ -1,0 +1,18 @@
+#pragma once
+// The initialization-file text form: "[section]" lines and "key=value" lines, Shift_JIS.
+// Section and key names match without regard to letter case (double-byte aware: only ASCII
+// letters outside double-byte characters are folded). Values come back exactly as written.
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The value of the first entry of the key in the first section of that name; nothing when
+// the section or the key is missing.
+std::optional<std::string> FindIniValue(std::string_view fileBytes, std::string_view section,
+                                        std::string_view key);
+
+// The file's bytes with the entry set: an existing entry's value is replaced in place, a new
+// key is added at the end of its section, a new section at the end of the file. Every other
+// byte of the file is kept.
+std::string SetIniValue(std::string_view fileBytes, std::string_view section,
+                        std::string_view key, std::string_view value);

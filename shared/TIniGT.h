@@ -1,0 +1,49 @@
+#pragma once
+// The settings access object: every read or write opens the settings file for that one call.
+#include <string>
+
+#include "platform/FileSystem.h"
+
+// A window's position as the settings file keeps it.
+struct FormPosition {
+  int Left = 0;
+  int Top = 0;
+};
+
+class TIniGT {
+ public:
+  // `folder` ends in a backslash; `fileName` without a folder is taken relative to it.
+  TIniGT(platform::FileSystem& files, std::string folder, std::string fileName);
+
+  const std::string& FilePath() const { return path_; }
+
+  std::string ReadString(const std::string& section, const std::string& key,
+                         const std::string& defaultValue) const;
+  // Raises TbError "<path> に書き込めません" when the write is refused.
+  void WriteString(const std::string& section, const std::string& key, const std::string& value);
+
+  // Decimal, or hexadecimal after "$", "0x" or "0X"; the default when missing or not a number.
+  int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
+  void WriteInteger(const std::string& section, const std::string& key, int value);
+
+  // Keys prefix + ".X" and prefix + ".Y"; each read defaults to the window's current value.
+  void ReadFormPosition(const std::string& section, const std::string& prefix,
+                        FormPosition& window) const;
+  void WriteFormPosition(const std::string& section, const std::string& prefix,
+                         const FormPosition& window);
+
+ private:
+  platform::FileSystem& files_;
+  std::string path_;
+};
+
+// A switch is on only when its stored value is exactly 1.
+inline bool IsSwitchOn(int value) { return value == 1; }
+
+// The settings file name the settings program derives from its executable's file name:
+// extension replaced by ".INI", all lower case, then the first letter upper case
+// ("TobrinPlus.exe" -> "Tobrinplus.ini").
+std::string SettingsFileNameForProgram(const std::string& executableName);
+
+// The folder of a full program path, with its trailing backslash.
+std::string ProgramFolderOf(const std::string& programPath);
