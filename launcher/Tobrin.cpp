@@ -1,0 +1,3 @@
+#include "launcher/Tobrin.h"
+
+int RunTobrin(platform::Platform&) { return 0; }
