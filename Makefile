@@ -4,7 +4,7 @@ FUZZ_SECONDS ?= 10
 
 .PHONY: test run deps native asan windows wine-tests fuzz bench clean
 
-test: deps native asan windows wine-tests fuzz
+test: deps native asan fuzz wine-tests
 
 deps:
 	@scripts/install-deps.sh
