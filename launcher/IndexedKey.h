@@ -1,0 +1,8 @@
+#pragma once
+// Settings keys of slotted values carry the slot index in square brackets: IE_Set_U[0].
+#include <string>
+#include <string_view>
+
+inline std::string IndexedKey(std::string_view name, int index) {
+  return std::string(name) + "[" + std::to_string(index) + "]";
+}

@@ -1,0 +1,90 @@
+#include "launcher/TobrinMenuList.h"
+
+#include <utility>
+
+#include "launcher/LauncherMessage.h"
+#include "launcher/LauncherTexts.h"
+#include "launcher/SelectionFileName.h"
+#include "launcher/ViewerSettings.h"
+#include "shared/Sjis.h"
+#include "shared/TbError.h"
+#include "shared/TbSysUtl.h"
+
+TfmIE_Menu::TfmIE_Menu(platform::Platform& platform)
+    : IniGT_IE_Menu(platform.files, ProgramFolderOf(platform.process.ProgramPath()),
+                    std::string(launcher_text::kSettingsFileName)),
+      platform_(platform) {}
+
+void TfmIE_Menu::FormCreate() { endsOnDeactivate_ = true; }
+
+void TfmIE_Menu::OnDeactivate() {
+  if (endsOnDeactivate_) AppDeactivate();
+}
+
+void TfmIE_Menu::AppDeactivate() { platform_.popupForm.Terminate(); }
+
+void TfmIE_Menu::PM_IEPopup() { platform_.popupForm.MakeTopmost(); }
+
+void TfmIE_Menu::ReadSettings() { settings_ = ReadMenuSettings(IniGT_IE_Menu); }
+
+void TfmIE_Menu::FormShow() {
+  const platform::Point cursor = platform_.ui.CursorPos();
+  platform_.popupForm.MoveTo(cursor);
+
+  tempFolder_ = GetSpecialFolderPath(platform_.folders, platform_.files,
+                                     platform_.ui.DesktopWindow(), sfTemp);
+  if (!tempFolder_.empty()) {
+    handOff_ = HandOffValuesOf(ReadHandOffFields(platform_.files, HandOffPath(tempFolder_)));
+  }
+  ReadSettings();
+  plan_ = PlanMenu(settings_, handOff_);
+  PM_IE = plan_.entries;
+
+  if (plan_.OffersAnything()) {
+    platform_.popupForm.Popup(PM_IE, cursor);
+  } else {
+    ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kMenuEmpty,
+                        platform::MessageIcon::Warning);
+    platform_.popupForm.Terminate();
+  }
+}
+
+void TfmIE_Menu::PopupMenuClick(int position) {
+  if (position == kSelectionSourceEntry) {
+    ShowSelection(handOff_.selectionHtml);
+  } else if (position == kSelectionTextEntry) {
+    ShowSelection(handOff_.selectionText);
+  } else if (position >= kFirstSiteEntry && position < kFirstSiteEntry + kSiteCount) {
+    OpenSite(position - kFirstSiteEntry);
+  }
+  platform_.ui.ProcessMessages();
+  platform_.popupForm.Terminate();
+}
+
+void TfmIE_Menu::ShowSelection(const std::string& content) {
+  if (tempFolder_.empty()) throw TbError(std::string(launcher_text::kTempFolderMissing));
+  const ViewerSlot& viewer = settings_.viewers.Selected();
+  const std::string path =
+      tempFolder_ + SelectionFileName(handOff_.hostName, viewer.extension);
+  if (!platform_.files.ReplaceFileWith(path, NormalizeLineBreaks(content))) {
+    throw TbError(path + std::string(launcher_text::kCannotWrite));
+  }
+  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb),
+                                             viewer.executable,
+                                             BuildViewerParameters(viewer.options, path), "",
+                                             platform::kShowCommandShow);
+  if (result == platform::kShellFileNotFound) {
+    ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(),
+                        launcher_text::kViewerNotFound, platform::MessageIcon::Error);
+  }
+}
+
+void TfmIE_Menu::OpenSite(int site) {
+  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb),
+                                             plan_.siteAddresses[site], "", "",
+                                             platform::kShowCommandShow);
+  if (result == platform::kShellFileNotFound) {
+    ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kPageNotFound,
+                        platform::MessageIcon::Error);
+  }
+}

@@ -1,0 +1,47 @@
+#pragma once
+// The invisible form that owns the launcher's popup menu in menu mode: it reads the hand-off
+// file and the settings, pops the menu up at the mouse pointer and carries out the chosen
+// entry. The program ends when an entry has been handled, when the menu offers nothing, or
+// when the application loses activation.
+#include <string>
+#include <vector>
+
+#include "launcher/HandOffFile.h"
+#include "launcher/MenuPlan.h"
+#include "launcher/MenuSettings.h"
+#include "platform/Platform.h"
+#include "shared/TIniGT.h"
+
+class TfmIE_Menu : public platform::PopupFormEvents {
+ public:
+  explicit TfmIE_Menu(platform::Platform& platform);
+
+  void FormCreate();
+  void FormShow();
+  void AppDeactivate();
+  void PM_IEPopup();
+  void PopupMenuClick(int position);
+  void ReadSettings();
+
+  // The settings file beside the program.
+  TIniGT IniGT_IE_Menu;
+  // The menu's entries as last popped up, at their fixed positions.
+  std::vector<platform::MenuItem> PM_IE;
+
+  void OnCreate() override { FormCreate(); }
+  void OnShow() override { FormShow(); }
+  void OnDeactivate() override;
+  void OnPopup() override { PM_IEPopup(); }
+  void OnClick(int position) override { PopupMenuClick(position); }
+
+ private:
+  void ShowSelection(const std::string& content);
+  void OpenSite(int site);
+
+  platform::Platform& platform_;
+  bool endsOnDeactivate_ = false;
+  std::string tempFolder_;
+  HandOffValues handOff_;
+  MenuSettings settings_;
+  MenuPlan plan_;
+};
