@@ -1,0 +1,326 @@
+#include "platform/memory/MemoryFileSystem.h"
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+
+#include "shared/Sjis.h"
+
+namespace platform::memory {
+
+namespace {
+
+// The name with ASCII letters in upper case; the second byte of a double-byte character is
+// never changed (0x61..0x7A can be one).
+std::string Fold(std::string_view name) {
+  std::string out(name);
+  for (std::size_t i = 0; i < out.size(); i += SjisCharLength(out, i)) {
+    if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+  }
+  return out;
+}
+
+bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+bool StartsWithDrive(std::string_view path) {
+  return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':';
+}
+
+bool IsDriveRoot(std::string_view root) { return StartsWithDrive(root) && root.size() == 2; }
+
+// Windows takes a forward slash for a backslash. 0x2F is never the second byte of a
+// double-byte character, so every one of them is a separator.
+std::string WithBackslashes(std::string path) {
+  std::replace(path.begin(), path.end(), '/', '\\');
+  return path;
+}
+
+// Position of the first real backslash at or after `from` (a character start), or the size.
+std::size_t FindSeparator(std::string_view path, std::size_t from) {
+  std::size_t i = from;
+  while (i < path.size() && path[i] != '\\') i += SjisCharLength(path, i);
+  return std::min(i, path.size());
+}
+
+std::string Format(const MemoryFileSystem::ParsedPath& parsed) {
+  std::string out = parsed.root;
+  if (parsed.components.empty()) {
+    // A drive root is always written "C:\"; a share root keeps what the input had.
+    if (IsDriveRoot(parsed.root) || parsed.trailingBackslash) out += '\\';
+    return out;
+  }
+  for (const auto& c : parsed.components) {
+    out += '\\';
+    out += c;
+  }
+  if (parsed.trailingBackslash) out += '\\';
+  return out;
+}
+
+}  // namespace
+
+struct MemoryFileSystem::Node {
+  std::string name;  // as listed: the letter case it was created with
+  bool isFolder = true;
+  std::string bytes;
+  std::map<std::string, std::unique_ptr<Node>> children;  // by folded name
+  std::map<std::string, std::string> shortAliases;        // folded alias -> folded long name
+
+  Node* Child(std::string_view childName) const {
+    const std::string folded = Fold(childName);
+    if (auto it = children.find(folded); it != children.end()) return it->second.get();
+    if (auto alias = shortAliases.find(folded); alias != shortAliases.end()) {
+      if (auto it = children.find(alias->second); it != children.end()) return it->second.get();
+    }
+    return nullptr;
+  }
+
+  Node& AddChild(const std::string& childName, bool folder) {
+    auto& slot = children[Fold(childName)];
+    slot = std::make_unique<Node>();
+    slot->name = childName;
+    slot->isFolder = folder;
+    return *slot;
+  }
+};
+
+// Where a path leads: the entry, the folder that holds (or would hold) it, and whether
+// writes there are refused.
+struct MemoryFileSystem::Location {
+  Node* parent = nullptr;
+  Node* node = nullptr;
+  std::string lastName;           // last component as given; empty for a root
+  bool trailingBackslash = false;  // the path's last component is empty
+  bool refused = false;
+  std::string key;  // folded full path, long names where the entries exist
+
+  bool IsFile() const { return node && !node->isFolder && !trailingBackslash; }
+};
+
+MemoryFileSystem::MemoryFileSystem() { currentFolder_.root = "C:"; }
+
+MemoryFileSystem::~MemoryFileSystem() = default;
+
+// Takes a path apart the way GetFullPathName reads it: UNC head, drive, drive-relative,
+// root-relative and relative forms; "." and ".." applied (never above the root); empty
+// components dropped.
+MemoryFileSystem::ParsedPath MemoryFileSystem::Parse(const std::string& input) const {
+  const std::string path = WithBackslashes(input);
+  ParsedPath out;
+  std::size_t rest = 0;
+  if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
+    const std::size_t serverEnd = FindSeparator(path, 2);
+    out.root = path.substr(0, serverEnd);
+    rest = serverEnd;
+    if (serverEnd < path.size()) {
+      const std::size_t shareEnd = FindSeparator(path, serverEnd + 1);
+      if (shareEnd > serverEnd + 1) {
+        out.root = path.substr(0, shareEnd);
+        rest = shareEnd;
+      }
+    }
+  } else if (StartsWithDrive(path)) {
+    out.root = path.substr(0, 2);
+    rest = 2;
+    const bool driveRelative = path.size() == 2 || path[2] != '\\';
+    if (driveRelative && Fold(out.root) == Fold(currentFolder_.root)) {
+      out.components = currentFolder_.components;
+    }
+  } else {
+    out.root = currentFolder_.root;
+    if (path.empty() || path[0] != '\\') out.components = currentFolder_.components;
+  }
+  for (std::size_t i = rest; i < path.size();) {
+    if (path[i] == '\\') {
+      ++i;
+      continue;
+    }
+    const std::size_t end = FindSeparator(path, i);
+    const std::string_view piece = std::string_view(path).substr(i, end - i);
+    if (piece == "..") {
+      if (!out.components.empty()) out.components.pop_back();
+    } else if (piece != ".") {
+      out.components.emplace_back(piece);
+    }
+    i = end;
+  }
+  // Whatever follows a root keeps the root's backslash ("\\srv\share\a\.." gives the share
+  // root with its backslash, as "C:\a\.." gives "C:\").
+  out.trailingBackslash =
+      rest < path.size() && (SjisEndsWithBackslash(path) || out.components.empty());
+  return out;
+}
+
+// The parsed path with a mapped drive replaced by its share, so that both reach one entry.
+MemoryFileSystem::ParsedPath MemoryFileSystem::Resolve(const std::string& path) const {
+  ParsedPath parsed = Parse(path);
+  if (auto mapped = mappedDrives_.find(Fold(parsed.root)); mapped != mappedDrives_.end()) {
+    std::vector<std::string> components = mapped->second.components;
+    components.insert(components.end(), parsed.components.begin(), parsed.components.end());
+    parsed.root = mapped->second.root;
+    parsed.components = std::move(components);
+  }
+  return parsed;
+}
+
+MemoryFileSystem::Location MemoryFileSystem::Locate(const std::string& path) const {
+  Location loc;
+  if (path.empty()) return loc;
+  const ParsedPath parsed = Resolve(path);
+  loc.trailingBackslash = parsed.trailingBackslash;
+  loc.key = Fold(parsed.root);
+  loc.refused = refusedKeys_.count(loc.key) > 0;
+  const auto root = roots_.find(loc.key);
+  Node* current = root == roots_.end() ? nullptr : root->second.get();
+  loc.node = current;
+  for (const auto& component : parsed.components) {
+    Node* child = current ? current->Child(component) : nullptr;
+    loc.key += '\\';
+    loc.key += child ? Fold(child->name) : Fold(component);
+    loc.refused = loc.refused || refusedKeys_.count(loc.key) > 0;
+    loc.parent = current;
+    loc.node = child;
+    loc.lastName = component;
+    current = child;
+  }
+  return loc;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::CreateFolders(const ParsedPath& parsed) {
+  auto& root = roots_[Fold(parsed.root)];
+  if (!root) {
+    root = std::make_unique<Node>();
+    root->name = parsed.root;
+  }
+  Node* current = root.get();
+  for (const auto& component : parsed.components) {
+    Node* child = current->Child(component);
+    if (!child) child = &current->AddChild(component, true);
+    if (!child->isFolder) throw std::logic_error("a file stands in the way of folder " + component);
+    current = child;
+  }
+  return *current;
+}
+
+void MemoryFileSystem::AddFolder(const std::string& path) { CreateFolders(Resolve(path)); }
+
+void MemoryFileSystem::AddFile(const std::string& path, std::string_view bytes) {
+  ParsedPath parsed = Resolve(path);
+  if (parsed.components.empty() || parsed.trailingBackslash) {
+    throw std::logic_error("not a file path: " + path);
+  }
+  const std::string name = parsed.components.back();
+  parsed.components.pop_back();
+  Node& folder = CreateFolders(parsed);
+  Node* file = folder.Child(name);
+  if (!file) file = &folder.AddChild(name, false);
+  if (file->isFolder) throw std::logic_error("a folder stands at " + path);
+  file->bytes = bytes;
+}
+
+void MemoryFileSystem::AddShortName(const std::string& longPath, const std::string& shortAlias) {
+  const Location loc = Locate(longPath);
+  if (!loc.node || !loc.parent) throw std::logic_error("no entry to alias at " + longPath);
+  loc.parent->shortAliases[Fold(shortAlias)] = Fold(loc.node->name);
+}
+
+void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
+  ParsedPath parsed = Parse(path);
+  parsed.trailingBackslash = false;
+  currentFolder_ = std::move(parsed);
+}
+
+void MemoryFileSystem::MapDrive(const std::string& drive, const std::string& uncRoot) {
+  ParsedPath share = Parse(uncRoot);
+  share.trailingBackslash = false;
+  mappedDrives_[Fold(drive.substr(0, 2))] = std::move(share);
+}
+
+void MemoryFileSystem::RefuseWrites(const std::string& path) {
+  refusedKeys_.insert(Locate(path).key);
+}
+
+std::optional<std::string> MemoryFileSystem::Read(const std::string& path) const {
+  const Location loc = Locate(path);
+  if (!loc.IsFile()) return std::nullopt;
+  return loc.node->bytes;
+}
+
+bool MemoryFileSystem::Exists(const std::string& path) const {
+  const Location loc = Locate(path);
+  return loc.node && (loc.node->isFolder || !loc.trailingBackslash);
+}
+
+bool MemoryFileSystem::FolderExists(const std::string& path) const {
+  const Location loc = Locate(path);
+  return loc.node && loc.node->isFolder;
+}
+
+std::vector<std::string> MemoryFileSystem::AllFiles() const {
+  std::vector<std::string> files;
+  std::function<void(const Node&, const std::string&)> walk = [&](const Node& folder,
+                                                                  const std::string& prefix) {
+    for (const auto& [key, child] : folder.children) {
+      const std::string path = prefix + '\\' + child->name;
+      if (child->isFolder) {
+        walk(*child, path);
+      } else {
+        files.push_back(path);
+      }
+    }
+  };
+  for (const auto& [key, root] : roots_) walk(*root, root->name);
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+bool MemoryFileSystem::FileExists(const std::string& path) const { return Locate(path).IsFile(); }
+
+std::optional<std::string> MemoryFileSystem::ReadWholeFile(const std::string& path) const {
+  return Read(path);
+}
+
+bool MemoryFileSystem::WriteFile(const std::string& path, std::string_view bytes) {
+  const Location loc = Locate(path);
+  if (loc.trailingBackslash || loc.lastName.empty() || loc.refused) return false;
+  if (!loc.parent || !loc.parent->isFolder) return false;
+  if (loc.node && loc.node->isFolder) return false;
+  // Replacing keeps the listed name of the file that was there.
+  Node& file = loc.node ? *loc.node : loc.parent->AddChild(loc.lastName, false);
+  file.bytes = bytes;
+  ++writeCount_;
+  return true;
+}
+
+bool MemoryFileSystem::ReplaceFileWith(const std::string& path, std::string_view bytes) {
+  return WriteFile(path, bytes);
+}
+
+bool MemoryFileSystem::CopyFileReplacing(const std::string& from, const std::string& to) {
+  const Location source = Locate(from);
+  if (!source.IsFile()) return false;
+  // Windows refuses to copy a file onto itself (the source is held open while copying).
+  if (Locate(to).node == source.node) return false;
+  const std::string bytes = source.node->bytes;
+  return WriteFile(to, bytes);
+}
+
+std::string MemoryFileSystem::AbsolutePath(const std::string& path) const {
+  if (path.empty()) return {};
+  return Format(Parse(path));
+}
+
+std::optional<std::string> MemoryFileSystem::UncPathOfMappedDrive(const std::string& path) const {
+  if (!StartsWithDrive(path) || (path.size() > 2 && path[2] != '\\')) return std::nullopt;
+  const auto mapped = mappedDrives_.find(Fold(path.substr(0, 2)));
+  if (mapped == mappedDrives_.end()) return std::nullopt;
+  return Format(mapped->second) + path.substr(2);
+}
+
+std::optional<std::string> MemoryFileSystem::ListedName(const std::string& path) const {
+  const Location loc = Locate(path);
+  if (!loc.node || loc.trailingBackslash || loc.lastName.empty()) return std::nullopt;
+  return loc.node->name;
+}
+
+}  // namespace platform::memory

@@ -1,0 +1,137 @@
+#include "platform/memory/MemoryRegistry.h"
+
+#include "shared/Sjis.h"
+
+namespace platform::memory {
+
+namespace {
+
+// The name with ASCII letters in upper case, leaving second bytes of double-byte characters.
+std::string Fold(std::string_view name) {
+  std::string out(name);
+  for (std::size_t i = 0; i < out.size(); i += SjisCharLength(out, i)) {
+    if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+  }
+  return out;
+}
+
+// The names of a key path between its real backslashes; empty names (a leading or doubled
+// backslash) are dropped.
+std::vector<std::string> KeyNames(std::string_view path) {
+  std::vector<std::string> names;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i <= path.size();) {
+    if (i == path.size() || path[i] == '\\') {
+      if (i > start) names.emplace_back(path.substr(start, i - start));
+      start = ++i;
+    } else {
+      i += SjisCharLength(path, i);
+    }
+  }
+  return names;
+}
+
+}  // namespace
+
+struct MemoryRegistry::Key {
+  std::string name;
+  std::map<std::string, std::unique_ptr<Key>> subkeys;  // by folded name
+  struct Value {
+    std::string name;
+    Data data;
+  };
+  std::map<std::string, Value> values;  // by folded name
+};
+
+MemoryRegistry::MemoryRegistry() {
+  for (auto& root : roots_) root = std::make_unique<Key>();
+}
+
+MemoryRegistry::~MemoryRegistry() = default;
+
+const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& key) const {
+  const Key* current = roots_[static_cast<int>(root)].get();
+  for (const auto& name : KeyNames(key)) {
+    const auto it = current->subkeys.find(Fold(name));
+    if (it == current->subkeys.end()) return nullptr;
+    current = it->second.get();
+  }
+  return current;
+}
+
+MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string& key) {
+  Key* current = roots_[static_cast<int>(root)].get();
+  for (const auto& name : KeyNames(key)) {
+    auto& slot = current->subkeys[Fold(name)];
+    if (!slot) {
+      slot = std::make_unique<Key>();
+      slot->name = name;
+    }
+    current = slot.get();
+  }
+  return *current;
+}
+
+void MemoryRegistry::SetData(RegistryRoot root, const std::string& key, const std::string& value,
+                             Data data) {
+  auto& values = Create(root, key).values;
+  const auto it = values.find(Fold(value));
+  if (it != values.end()) {
+    it->second.data = std::move(data);  // an existing value keeps its name's letter case
+  } else {
+    values.emplace(Fold(value), Key::Value{value, std::move(data)});
+  }
+}
+
+void MemoryRegistry::AddKey(RegistryRoot root, const std::string& key) { Create(root, key); }
+
+void MemoryRegistry::SetText(RegistryRoot root, const std::string& key, const std::string& value,
+                             const std::string& text) {
+  SetData(root, key, value, text);
+}
+
+void MemoryRegistry::SetNumber(RegistryRoot root, const std::string& key,
+                               const std::string& value, std::uint32_t number) {
+  SetData(root, key, value, number);
+}
+
+bool MemoryRegistry::KeyExists(RegistryRoot root, const std::string& key) const {
+  return Find(root, key) != nullptr;
+}
+
+std::optional<MemoryRegistry::Data> MemoryRegistry::ValueData(RegistryRoot root,
+                                                              const std::string& key,
+                                                              const std::string& value) const {
+  const Key* found = Find(root, key);
+  if (!found) return std::nullopt;
+  const auto it = found->values.find(Fold(value));
+  if (it == found->values.end()) return std::nullopt;
+  return it->second.data;
+}
+
+std::vector<std::string> MemoryRegistry::SubkeyNames(RegistryRoot root,
+                                                     const std::string& key) const {
+  std::vector<std::string> names;
+  if (const Key* found = Find(root, key)) {
+    for (const auto& [folded, subkey] : found->subkeys) names.push_back(subkey->name);
+  }
+  return names;
+}
+
+std::vector<std::string> MemoryRegistry::ValueNames(RegistryRoot root,
+                                                    const std::string& key) const {
+  std::vector<std::string> names;
+  if (const Key* found = Find(root, key)) {
+    for (const auto& [folded, value] : found->values) names.push_back(value.name);
+  }
+  return names;
+}
+
+std::optional<std::string> MemoryRegistry::ReadText(RegistryRoot root, const std::string& key,
+                                                    const std::string& value) const {
+  const auto data = ValueData(root, key, value);
+  if (!data || !std::holds_alternative<std::string>(*data)) return std::nullopt;
+  return std::get<std::string>(*data);
+}
+
+}  // namespace platform::memory
