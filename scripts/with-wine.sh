@@ -7,6 +7,13 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 
 # Wine takes its code page from LC_ALL; the locale need not exist on the Linux side.
 export LC_ALL=ja_JP.UTF-8 2>/dev/null
+# Wine names Linux files in the Linux locale's character set: without a Japanese UTF-8 locale
+# a Japanese file name cannot be created. Build one in the build folder when the system lacks it.
+if ! locale -a 2>/dev/null | grep -qix 'ja_JP\.utf-\?8'; then
+  export LOCPATH="$root/build/locale"
+  mkdir -p "$LOCPATH"
+  [ -d "$LOCPATH/ja_JP.UTF-8" ] || localedef -i ja_JP -f UTF-8 "$LOCPATH/ja_JP.UTF-8" >/dev/null 2>&1 || true
+fi
 export WINEPREFIX="${WINEPREFIX:-$root/build/wine-prefix}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
