@@ -184,6 +184,13 @@ bool Win32FileSystem::ReplaceFileWith(const std::string& path, std::string_view 
   if (const auto listed = ListedName(path))
     destination = target.substr(0, nameStart) + ToWide(*listed);
 
+  // Windows refuses to move over a read-only file, Wine does not: refuse it on both, as
+  // writing to the file in place would be refused.
+  const DWORD attributes = GetFileAttributesW(LongFormIfNeeded(destination).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+    return false;
+
   const std::wstring folder = target.substr(0, nameStart);
   Handle temporary(INVALID_HANDLE_VALUE);
   const std::wstring temporaryPath = CreateTemporaryFileIn(folder, temporary);
