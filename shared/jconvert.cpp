@@ -1,0 +1,222 @@
+#include "shared/jconvert.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+
+std::uint64_t Load8(const unsigned char* p) {
+  std::uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// True when one of the eight bytes of `word` is zero. Exact as long as no byte has its high
+// bit set, which the callers have checked before.
+constexpr bool HasZeroByte(std::uint64_t word) { return ((word - kOnes) & ~word & kHighBits) != 0; }
+
+// Eight bytes that the detection passes over without a decision: 0x08 to 0x7F but ESC.
+bool AllUndecisive(std::uint64_t word) {
+  if ((word & kHighBits) != 0) return false;
+  const bool below08 = ((word - kOnes * 0x08) & ~word & kHighBits) != 0;
+  return !below08 && !HasZeroByte(word ^ (kOnes * 0x1B));
+}
+
+bool InRange(unsigned c, unsigned low, unsigned high) { return c >= low && c <= high; }
+
+// The first step of the detection: a byte below 0x08 or 0xFF among the first 512 bytes, the
+// last byte of the text excepted.
+bool LooksLikeBinary(const unsigned char* p, std::size_t length) {
+  const std::size_t end = length == 0 ? 0 : std::min<std::size_t>(512, length - 1);
+  for (std::size_t i = 0; i < end; ++i) {
+    if (p[i] < 0x08 || p[i] == 0xFF) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+TKanjiCode DetectKanjiCode(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t length = text.size();
+  if (LooksLikeBinary(p, length)) return kcNonText;
+  auto byteAt = [&](std::size_t i) -> unsigned { return i < length ? p[i] : 0; };
+
+  TKanjiCode code = kcAscii;
+  std::size_t i = 0;
+  // The last byte never starts a step, so a step runs while i + 1 < length.
+  while ((code == kcAscii || code == kcEucOrSjis) && i + 1 < length) {
+    while (i + 9 <= length && AllUndecisive(Load8(p + i))) i += 8;
+    if (i + 1 >= length) break;
+    const unsigned c = p[i];
+    if (c == 0x1B) {
+      if (p[i + 1] == '$') {
+        const unsigned set = byteAt(i + 2);
+        if (set == 'B') code = kcJis;
+        else if (set == '@') code = kcJisOld;
+        i += 3;
+      } else {
+        i += 2;
+      }
+    } else if (c < 0x08 || c == 0xFF) {
+      code = kcNonText;
+    } else if (c <= 0x7F || c == 0x80 || c == 0xA0) {
+      i += 1;
+    } else if (InRange(c, 0x81, 0x8D) || InRange(c, 0x8F, 0x9F)) {
+      code = kcSjis;
+    } else if (c == 0x8E) {
+      const unsigned d = p[i + 1];
+      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0) || InRange(d, 0xE0, 0xFC)) code = kcSjis;
+      else if (InRange(d, 0xA1, 0xDF)) code = kcEucOrSjis;
+      i += 2;
+    } else if (InRange(c, 0xA1, 0xDF)) {
+      const unsigned d = p[i + 1];
+      i += 2;
+      if (InRange(d, 0xF0, 0xFE)) {
+        code = kcEuc;
+      } else if (InRange(d, 0xA1, 0xDF)) {
+        code = kcEucOrSjis;
+      } else if (InRange(d, 0xE0, 0xEF)) {
+        // A run of bytes from 0x40 up decides between the two as soon as one fits only one;
+        // the byte that ends the run is taken with it.
+        code = kcEucOrSjis;
+        while (i < length && p[i] >= 0x40 && code == kcEucOrSjis) {
+          if (InRange(p[i], 0x81, 0x8D) || InRange(p[i], 0x8F, 0x9C)) code = kcSjis;
+          else if (p[i] == 0xFD || p[i] == 0xFE) code = kcEuc;
+          ++i;
+        }
+        ++i;
+      } else if (d <= 0x9F) {
+        code = kcSjis;
+      }
+    } else if (InRange(c, 0xF0, 0xFE)) {
+      code = kcEuc;
+    } else {  // 0xE0 to 0xEF
+      const unsigned d = p[i + 1];
+      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0)) code = kcSjis;
+      else if (d == 0xFD || d == 0xFE) code = kcEuc;
+      else if (InRange(d, 0xA1, 0xFC)) code = kcEucOrSjis;
+      i += 2;
+    }
+  }
+  return code;
+}
+
+std::string ConvertKanjiCode(std::string_view text, TKanjiCode target) {
+  if (target != kcEuc) return std::string(text);
+  switch (DetectKanjiCode(text)) {
+    case kcJis:
+    case kcJisOld:
+      return JisToEuc(text);
+    case kcSjis:
+      return SjisToEuc(text);
+    default:
+      return std::string(text);
+  }
+}
+
+namespace {
+
+bool IsHalfWidthKatakana(unsigned c) { return c >= 0xA1 && c <= 0xDF; }
+
+// The EUC-JP pair of a Shift_JIS pair, split into tables: the first byte depends on the lead
+// byte and on whether the trail byte is below 0x9F (one row further up), the second on the
+// trail byte alone. Computed modulo 256, so any pair, valid or not, gets a result.
+struct EucPairTables {
+  std::array<unsigned char, 256> firstByte[2]{};  // [trail byte below 0x9F][lead byte]
+  std::array<unsigned char, 256> secondByte{};
+};
+
+constexpr EucPairTables MakeEucPairTables() {
+  EucPairTables tables;
+  for (unsigned c = 0; c < 256; ++c) {
+    const unsigned j1 = c < 0xA0 ? 2 * (c - 0x70) : 2 * (c - 0xB0);
+    tables.firstByte[0][c] = static_cast<unsigned char>((j1 & 0xFF) | 0x80);
+    tables.firstByte[1][c] = static_cast<unsigned char>(((j1 - 1) & 0xFF) | 0x80);
+    const unsigned j2 = c >= 0x9F ? c - 0x7E : c > 0x7F ? c - 0x20 : c - 0x1F;
+    tables.secondByte[c] = static_cast<unsigned char>((j2 & 0xFF) | 0x80);
+  }
+  return tables;
+}
+
+constexpr EucPairTables kEucPair = MakeEucPairTables();
+
+// Bytes of ASCII from `i` on, taken eight at a time; returns where the run ends or nearly.
+std::size_t SkipAscii(const unsigned char* p, std::size_t i, std::size_t length) {
+  while (i + 8 <= length && (Load8(p + i) & kHighBits) == 0) i += 8;
+  return i;
+}
+
+std::size_t EucLength(const unsigned char* p, std::size_t length) {
+  std::size_t extra = 0;
+  std::size_t i = 0;
+  while (i < length) {
+    const unsigned c = p[i];
+    if (c < 0x80) {
+      i = SkipAscii(p, i + 1, length);
+    } else if (IsHalfWidthKatakana(c)) {
+      ++extra;
+      ++i;
+    } else {
+      if (i + 1 == length) ++extra;  // a lead byte at the end still gives a pair
+      i += 2;
+    }
+  }
+  return length + extra;
+}
+
+}  // namespace
+
+std::string SjisToEuc(std::string_view text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t length = text.size();
+  std::string result(EucLength(p, length), '\0');
+  auto* out = reinterpret_cast<unsigned char*>(result.data());
+  std::size_t i = 0;
+  while (i < length) {
+    const unsigned c = p[i];
+    if (c < 0x80) {
+      const std::size_t end = SkipAscii(p, i + 1, length);
+      std::memcpy(out, p + i, end - i);
+      out += end - i;
+      i = end;
+    } else if (IsHalfWidthKatakana(c)) {
+      *out++ = 0x8E;
+      *out++ = static_cast<unsigned char>(c);
+      ++i;
+    } else {
+      const unsigned trail = i + 1 < length ? p[i + 1] : 0;
+      *out++ = kEucPair.firstByte[trail < 0x9F ? 1 : 0][c];
+      *out++ = kEucPair.secondByte[trail];
+      i += 2;
+    }
+  }
+  return result;
+}
+
+std::string JisToEuc(std::string_view text) {
+  std::string result(text.size(), '\0');
+  std::size_t written = 0;
+  bool doubleByte = false;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    if (c == 0x1B) {
+      // ESC and two more bytes; the first of them picks the mode, the second is skipped.
+      if (i + 2 >= text.size()) break;
+      if (text[i + 1] == '$') doubleByte = true;
+      else if (text[i + 1] == '(') doubleByte = false;
+      i += 2;
+    } else if (doubleByte && c >= 0x21 && c <= 0x7E) {
+      result[written++] = static_cast<char>(c | 0x80);
+    } else {
+      result[written++] = static_cast<char>(c);
+    }
+  }
+  result.resize(written);
+  return result;
+}
