@@ -1,6 +1,8 @@
 #pragma once
 // The settings access object: every read or write opens the settings file for that one call.
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "platform/FileSystem.h"
 
@@ -12,14 +14,17 @@ struct FormPosition {
 
 class TIniGT {
  public:
-  // `folder` ends in a backslash; `fileName` without a folder is taken relative to it.
+  // `folder` ends in a backslash; `fileName` without a folder is taken relative to it, a name
+  // with a folder or drive part is used as it is.
   TIniGT(platform::FileSystem& files, std::string folder, std::string fileName);
 
   const std::string& FilePath() const { return path_; }
 
   std::string ReadString(const std::string& section, const std::string& key,
                          const std::string& defaultValue) const;
-  // Raises TbError "<path> に書き込めません" when the write is refused.
+  // The value is stored up to its first line break (the file form cannot hold one).
+  // Raises TbError "<path> に書き込めません" when the write is refused, or when the file
+  // exists but cannot be read (it is then left as it is rather than replaced).
   void WriteString(const std::string& section, const std::string& key, const std::string& value);
 
   // Decimal, or hexadecimal after "$", "0x" or "0X"; the default when missing or not a number.
@@ -33,6 +38,10 @@ class TIniGT {
                          const FormPosition& window);
 
  private:
+  // Sets the entries of one section in a single replacement of the file.
+  void WriteEntries(const std::string& section,
+                    std::initializer_list<std::pair<std::string, std::string>> entries);
+
   platform::FileSystem& files_;
   std::string path_;
 };
