@@ -1,0 +1,147 @@
+// Building the popup menu: which entries show, what the sites receive, and how the program
+// ends.
+#include <string>
+#include <vector>
+
+#include "LauncherTestFixture.h"
+#include "launcher/MenuPlan.h"
+
+namespace {
+
+// The positions of the visible entries.
+std::vector<int> Visible(const std::vector<platform::MenuItem>& items) {
+  std::vector<int> positions;
+  for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+    if (items[i].visible) positions.push_back(i);
+  }
+  return positions;
+}
+
+MenuSettings AllOn() {
+  MenuSettings settings;
+  settings.menu = settings.selection = settings.web = 1;
+  for (int i = 0; i < kSiteCount; ++i) {
+    settings.sites[i] = {1, "http://s" + std::to_string(i) + "/?q=", i % 2, 0,
+                         "site " + std::to_string(i)};
+  }
+  return settings;
+}
+
+}  // namespace
+
+TEST(MenuPlan, EntriesShowForSwitchesTargetsAndSelection) {
+  const HandOffValues withSelection{"http%3A//p/", "p", "<b>x</b>", "x\r\n"};
+  const HandOffValues withoutSelection{"http%3A//p/", "p", "", "\r\n"};
+  struct Case {
+    const char* name;
+    void (*change)(MenuSettings&);
+    bool selected;
+    std::vector<int> visible;
+  };
+  const Case cases[] = {
+      {"all on, selection", [](MenuSettings&) {}, true, {0, 1, 2, 4, 6, 8}},
+      {"all on, no selection", [](MenuSettings&) {}, false, {2, 3, 5, 7, 8}},
+      {"menu off", [](MenuSettings& s) { s.menu = 0; }, true, {2, 8}},
+      {"menu 2 counts as off", [](MenuSettings& s) { s.menu = 2; }, true, {2, 8}},
+      {"selection entries off", [](MenuSettings& s) { s.selection = -1; }, true, {2, 4, 6, 8}},
+      {"sites off", [](MenuSettings& s) { s.web = 0; }, true, {0, 1, 2, 8}},
+      {"sites off, no selection", [](MenuSettings& s) { s.web = 0; }, false, {2, 8}},
+      {"site 2 switched 2", [](MenuSettings& s) { s.sites[2].enabled = 2; }, false, {2, 3, 7, 8}},
+      {"targets neither page nor selection",
+       [](MenuSettings& s) { s.sites[0].target = 2; s.sites[1].target = -1; }, true,
+       {0, 1, 2, 6, 8}},
+      {"selection site with no text form",
+       [](MenuSettings& s) { s.sites[1].encoding = -1; s.sites[3].encoding = 3; }, true,
+       {0, 1, 2, 8}},
+  };
+  for (const Case& c : cases) {
+    MenuSettings settings = AllOn();
+    c.change(settings);
+    const MenuPlan plan = PlanMenu(settings, c.selected ? withSelection : withoutSelection);
+    EXPECT_EQ(Visible(plan.entries), c.visible) << c.name;
+    const bool offers = c.visible != std::vector<int>{2, 8};
+    EXPECT_EQ(plan.OffersAnything(), offers) << c.name;
+  }
+}
+
+TEST(MenuPlan, EntriesCarryTheirCaptionsAtFixedPositions) {
+  MenuSettings settings = AllOn();
+  settings.sites[2].name = "-";
+  const MenuPlan plan = PlanMenu(settings, {"a", "h", "", "\r\n"});
+  std::vector<std::string> captions;
+  for (const auto& item : plan.entries) captions.push_back(item.caption);
+  EXPECT_EQ(captions, (std::vector<std::string>{"選択範囲のソース表示", "選択範囲のテキスト表示",
+                                                "-", "site 0", "site 1", "-", "site 3",
+                                                "site 4", "-", "閉じる"}));
+}
+
+TEST(MenuPlan, SitesReceiveThePageAddressOrASelectionTextForm) {
+  MenuSettings settings = AllOn();
+  for (int i = 0; i < 3; ++i) settings.sites[i] = {1, "http://s/?q=", 1, i, "s"};
+  settings.sites[3] = {1, "http://s/?e=", 1, 1, "s"};
+  // Bytes 85 40 are no character of code page 932; the text keeps them as they are.
+  const std::string text = "あ a\r\n\x85\x40\r\n";
+  const MenuPlan selected = PlanMenu(settings, {"http%3A//p/%u3042", "p", "<b>", text});
+  EXPECT_EQ(selected.siteAddresses[0], "http://s/?q=" + text);
+  EXPECT_EQ(selected.siteAddresses[1].substr(0, 26), "http://s/?q=%A4%A2+a%0D%0A");
+  EXPECT_EQ(selected.siteAddresses[2].substr(0, 29), "http://s/?q=%E3%81%82+a%0D%0A");
+  std::string sameFormOtherPrefix = selected.siteAddresses[1];
+  EXPECT_EQ(selected.siteAddresses[3], sameFormOtherPrefix.replace(10, 1, "e"));
+
+  settings.sites[4] = {1, "http://page/?u=", 0, 2, "p"};
+  const MenuPlan page = PlanMenu(settings, {"http%3A//p/%u3042", "p", "", "\r\n"});
+  EXPECT_EQ(page.siteAddresses[4], "http://page/?u=http%3A//p/%u3042");
+}
+
+class MenuFormTest : public LauncherTest {
+ protected:
+  MenuFormTest() { m.ui.cursor = {640, 480}; }
+};
+
+TEST_F(MenuFormTest, PopsTheMenuUpAtThePointerInFrontOfOtherWindows) {
+  WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1", "CHK_IE_Web=1", "Chk_IE_Set_S[0]=1",
+                 "[EDIT]", "IE_Set_N[0]=検索", "IE_Set_U[0]=http://s/?q=", "IE_Set_T[0]=0"});
+  WriteHandOff("http%3A//p/", "p", "", "");
+  Run({});
+  ASSERT_EQ(m.popupForm.popups.size(), 1u);
+  EXPECT_EQ(m.popupForm.popups[0].at, (platform::Point{640, 480}));
+  EXPECT_EQ(Visible(m.popupForm.popups[0].items), (std::vector<int>{2, 3, 8}));
+  EXPECT_EQ(m.popupForm.popups[0].items[3].caption, "検索");
+  EXPECT_EQ(m.popupForm.moves, std::vector<platform::Point>{(platform::Point{640, 480})});
+  EXPECT_EQ(m.popupForm.topmostCount, 1);
+  // No choice: the program ends when the application loses activation.
+  EXPECT_TRUE(m.popupForm.terminated);
+  EXPECT_TRUE(m.shell.executions.empty());
+  EXPECT_TRUE(m.ui.messages.empty());
+}
+
+TEST_F(MenuFormTest, WithoutDeactivationAClosedMenuLeavesTheProgramRunning) {
+  WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1"});
+  WriteHandOff("a", "h", "<b>", "b");
+  m.popupForm.losesActivation = false;
+  Run({});
+  EXPECT_EQ(m.popupForm.popups.size(), 1u);
+  EXPECT_FALSE(m.popupForm.terminated);
+}
+
+TEST_F(MenuFormTest, NoEntryShowsTheMessageAndEnds) {
+  const std::vector<std::string> settings[] = {
+      {},  // no settings file at all
+      {"[CHK]", "CHK_IE_Menu=0", "CHK_IE_Sel=1", "CHK_IE_Web=1", "Chk_IE_Set_S[0]=1"},
+      {"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1"},  // selection entries, but no selection
+      {"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Web=1", "Chk_IE_Set_S[0]=1", "[EDIT]",
+       "IE_Set_T[0]=1"},  // a selection site, but no selection
+  };
+  for (const auto& lines : settings) {
+    m.ui.messages.clear();
+    m.popupForm.popups.clear();
+    m.popupForm.losesActivation = false;
+    if (!lines.empty()) WriteSettings(lines);
+    WriteHandOff("a", "h", "", "");
+    Run({});
+    EXPECT_EQ(m.ui.messages,
+              std::vector<Message>{Warning(kDesktop, "メニューが登録されていません")});
+    EXPECT_TRUE(m.popupForm.popups.empty());
+    EXPECT_TRUE(m.popupForm.terminated);
+  }
+}
