@@ -102,6 +102,9 @@ void Win32PopupForm::RunMessageLoop() {
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
+  // Terminate's quit request may still wait in the queue when the flag ended the loop first;
+  // left there, it would close the next modal loop of the thread (a message box) at once.
+  PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 void Win32PopupForm::MoveTo(Point topLeft) {
