@@ -42,8 +42,18 @@ std::size_t FindSeparator(std::string_view path, std::size_t from) {
   return std::min(i, path.size());
 }
 
-std::string Format(const MemoryFileSystem::ParsedPath& parsed) {
-  std::string out = parsed.root;
+// Appends the folded name to the text, without a copy of its own.
+void AppendFolded(std::string& text, std::string_view name) {
+  const std::size_t start = text.size();
+  text += name;
+  for (std::size_t i = start; i < text.size(); i += SjisCharLength(text, i)) {
+    if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
+  }
+}
+
+template <typename Path>
+std::string Format(const Path& parsed) {
+  std::string out(parsed.root);
   if (parsed.components.empty()) {
     // A drive root is always written "C:\"; a share root keeps what the input had.
     if (IsDriveRoot(parsed.root) || parsed.trailingBackslash) out += '\\';
@@ -104,10 +114,12 @@ MemoryFileSystem::~MemoryFileSystem() = default;
 // Takes a path apart the way GetFullPathName reads it: UNC head, drive, drive-relative,
 // root-relative and relative forms; "." and ".." applied (never above the root); empty
 // components dropped.
-MemoryFileSystem::ParsedPath MemoryFileSystem::Parse(const std::string& input) const {
-  const std::string path = WithBackslashes(input);
-  ParsedPath out;
+MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const {
+  PathView out;
   std::size_t rest = 0;
+  const auto currentComponents = [&] {
+    out.components.assign(currentFolder_.components.begin(), currentFolder_.components.end());
+  };
   if (path.size() >= 2 && path[0] == '\\' && path[1] == '\\') {
     const std::size_t serverEnd = FindSeparator(path, 2);
     out.root = path.substr(0, serverEnd);
@@ -123,12 +135,10 @@ MemoryFileSystem::ParsedPath MemoryFileSystem::Parse(const std::string& input) c
     out.root = path.substr(0, 2);
     rest = 2;
     const bool driveRelative = path.size() == 2 || path[2] != '\\';
-    if (driveRelative && Fold(out.root) == Fold(currentFolder_.root)) {
-      out.components = currentFolder_.components;
-    }
+    if (driveRelative && Fold(out.root) == Fold(currentFolder_.root)) currentComponents();
   } else {
     out.root = currentFolder_.root;
-    if (path.empty() || path[0] != '\\') out.components = currentFolder_.components;
+    if (path.empty() || path[0] != '\\') currentComponents();
   }
   for (std::size_t i = rest; i < path.size();) {
     if (path[i] == '\\') {
@@ -136,11 +146,11 @@ MemoryFileSystem::ParsedPath MemoryFileSystem::Parse(const std::string& input) c
       continue;
     }
     const std::size_t end = FindSeparator(path, i);
-    const std::string_view piece = std::string_view(path).substr(i, end - i);
+    const std::string_view piece = path.substr(i, end - i);
     if (piece == "..") {
       if (!out.components.empty()) out.components.pop_back();
     } else if (piece != ".") {
-      out.components.emplace_back(piece);
+      out.components.push_back(piece);
     }
     i = end;
   }
@@ -152,64 +162,91 @@ MemoryFileSystem::ParsedPath MemoryFileSystem::Parse(const std::string& input) c
 }
 
 // The parsed path with a mapped drive replaced by its share, so that both reach one entry.
-MemoryFileSystem::ParsedPath MemoryFileSystem::Resolve(const std::string& path) const {
-  ParsedPath parsed = Parse(path);
+MemoryFileSystem::PathView MemoryFileSystem::Resolve(std::string_view path) const {
+  PathView parsed = Parse(path);
   if (auto mapped = mappedDrives_.find(Fold(parsed.root)); mapped != mappedDrives_.end()) {
-    std::vector<std::string> components = mapped->second.components;
-    components.insert(components.end(), parsed.components.begin(), parsed.components.end());
-    parsed.root = mapped->second.root;
-    parsed.components = std::move(components);
+    const ParsedPath& share = mapped->second;
+    parsed.root = share.root;
+    parsed.components.insert(parsed.components.begin(), share.components.begin(),
+                             share.components.end());
   }
   return parsed;
 }
 
+MemoryFileSystem::ParsedPath MemoryFileSystem::Owned(const PathView& view) {
+  ParsedPath owned;
+  owned.root = view.root;
+  owned.components.assign(view.components.begin(), view.components.end());
+  owned.trailingBackslash = view.trailingBackslash;
+  return owned;
+}
+
+// Walks the tree along the path. The key names the path in folded long names as far as the
+// entries exist and in the folded given names after that; it decides whether writes are
+// refused.
 MemoryFileSystem::Location MemoryFileSystem::Locate(const std::string& path) const {
   Location loc;
   if (path.empty()) return loc;
-  const ParsedPath parsed = Resolve(path);
+  const std::string text = WithBackslashes(path);
+  const PathView parsed = Resolve(text);
   loc.trailingBackslash = parsed.trailingBackslash;
-  loc.key = Fold(parsed.root);
-  loc.refused = refusedKeys_.count(loc.key) > 0;
+  AppendFolded(loc.key, parsed.root);
   const auto root = roots_.find(loc.key);
   Node* current = root == roots_.end() ? nullptr : root->second.get();
   loc.node = current;
-  for (const auto& component : parsed.components) {
+  for (const std::string_view component : parsed.components) {
     Node* child = current ? current->Child(component) : nullptr;
     loc.key += '\\';
-    loc.key += child ? Fold(child->name) : Fold(component);
-    loc.refused = loc.refused || refusedKeys_.count(loc.key) > 0;
+    AppendFolded(loc.key, child ? std::string_view(child->name) : component);
     loc.parent = current;
     loc.node = child;
-    loc.lastName = component;
     current = child;
   }
+  if (!parsed.components.empty()) loc.lastName = parsed.components.back();
+  loc.refused = IsRefused(loc.key);
   return loc;
 }
 
-MemoryFileSystem::Node& MemoryFileSystem::CreateFolders(const ParsedPath& parsed) {
+// True when the key or a folder above it was refused.
+bool MemoryFileSystem::IsRefused(std::string_view key) const {
+  for (const std::string& refused : refusedKeys_) {
+    if (key.substr(0, refused.size()) == refused &&
+        (key.size() == refused.size() || key[refused.size()] == '\\')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+MemoryFileSystem::Node& MemoryFileSystem::CreateFolders(const PathView& parsed) {
   auto& root = roots_[Fold(parsed.root)];
   if (!root) {
     root = std::make_unique<Node>();
     root->name = parsed.root;
   }
   Node* current = root.get();
-  for (const auto& component : parsed.components) {
+  for (const std::string_view component : parsed.components) {
     Node* child = current->Child(component);
-    if (!child) child = &current->AddChild(component, true);
-    if (!child->isFolder) throw std::logic_error("a file stands in the way of folder " + component);
+    if (!child) child = &current->AddChild(std::string(component), true);
+    if (!child->isFolder) {
+      throw std::logic_error("a file stands in the way of folder " + std::string(component));
+    }
     current = child;
   }
   return *current;
 }
 
-void MemoryFileSystem::AddFolder(const std::string& path) { CreateFolders(Resolve(path)); }
+void MemoryFileSystem::AddFolder(const std::string& path) {
+  CreateFolders(Resolve(WithBackslashes(path)));
+}
 
 void MemoryFileSystem::AddFile(const std::string& path, std::string_view bytes) {
-  ParsedPath parsed = Resolve(path);
+  const std::string text = WithBackslashes(path);
+  PathView parsed = Resolve(text);
   if (parsed.components.empty() || parsed.trailingBackslash) {
     throw std::logic_error("not a file path: " + path);
   }
-  const std::string name = parsed.components.back();
+  const std::string name(parsed.components.back());
   parsed.components.pop_back();
   Node& folder = CreateFolders(parsed);
   Node* file = folder.Child(name);
@@ -225,13 +262,13 @@ void MemoryFileSystem::AddShortName(const std::string& longPath, const std::stri
 }
 
 void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
-  ParsedPath parsed = Parse(path);
+  ParsedPath parsed = Owned(Parse(WithBackslashes(path)));
   parsed.trailingBackslash = false;
   currentFolder_ = std::move(parsed);
 }
 
 void MemoryFileSystem::MapDrive(const std::string& drive, const std::string& uncRoot) {
-  ParsedPath share = Parse(uncRoot);
+  ParsedPath share = Owned(Parse(WithBackslashes(uncRoot)));
   share.trailingBackslash = false;
   mappedDrives_[Fold(drive.substr(0, 2))] = std::move(share);
 }
@@ -307,7 +344,7 @@ bool MemoryFileSystem::CopyFileReplacing(const std::string& from, const std::str
 
 std::string MemoryFileSystem::AbsolutePath(const std::string& path) const {
   if (path.empty()) return {};
-  return Format(Parse(path));
+  return Format(Parse(WithBackslashes(path)));
 }
 
 std::optional<std::string> MemoryFileSystem::UncPathOfMappedDrive(const std::string& path) const {

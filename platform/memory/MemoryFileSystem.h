@@ -64,22 +64,28 @@ class MemoryFileSystem : public FileSystem {
   std::optional<std::string> UncPathOfMappedDrive(const std::string& path) const override;
   std::optional<std::string> ListedName(const std::string& path) const override;
 
-  // A path taken apart: its root ("C:" or "\\server\share"), its components with "." and ".."
-  // applied, and whether it ends in a backslash.
-  struct ParsedPath {
-    std::string root;
-    std::vector<std::string> components;
-    bool trailingBackslash = false;
-  };
-
  private:
   struct Node;
   struct Location;
+  // A path taken apart: its root ("C:" or "\\server\share"), its components with "." and ".."
+  // applied, and whether it ends in a backslash. PathView refers to the parsed text and to the
+  // stored folders, so that a lookup copies no component.
+  template <typename Text>
+  struct BasicPath {
+    Text root;
+    std::vector<Text> components;
+    bool trailingBackslash = false;
+  };
+  using PathView = BasicPath<std::string_view>;
+  using ParsedPath = BasicPath<std::string>;
 
-  ParsedPath Parse(const std::string& path) const;
-  ParsedPath Resolve(const std::string& path) const;
+  // Both take the path with its forward slashes already turned into backslashes.
+  PathView Parse(std::string_view path) const;
+  PathView Resolve(std::string_view path) const;
+  static ParsedPath Owned(const PathView& view);
   Location Locate(const std::string& path) const;
-  Node& CreateFolders(const ParsedPath& parsed);
+  bool IsRefused(std::string_view key) const;
+  Node& CreateFolders(const PathView& parsed);
   bool WriteFile(const std::string& path, std::string_view bytes);
 
   std::map<std::string, std::unique_ptr<Node>> roots_;  // by folded root text
