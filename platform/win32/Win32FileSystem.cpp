@@ -38,10 +38,12 @@ std::size_t LastComponentStart(const std::wstring& path) {
   return 0;
 }
 
-// Characters that FindFirstFileW takes as wildcards ("<", ">" and '"' are the DOS forms of
-// "*", "?" and "."); none of them can be part of a real file name.
-bool HasWildcard(std::wstring_view component) {
-  return component.find_first_of(L"*?<>\"") != std::wstring_view::npos;
+// A last component that FindFirstFileW would not look up as the name it is: a pattern ("<",
+// ">" and '"' are the DOS forms of "*", "?" and "."; none can be part of a real file name),
+// or "." and "..", which name the folder itself or its parent.
+bool NamesNoSingleEntry(std::wstring_view component) {
+  return component.find_first_of(L"*?<>\"") != std::wstring_view::npos || component == L"." ||
+         component == L"..";
 }
 
 // The wide text converted to code page 932 when every character survives the trip; nothing
@@ -96,11 +98,11 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 // A name for a temporary file that no other writer in this or another process picks: the
 // process id and a counter, tried with CREATE_NEW until one is free.
-std::wstring TemporaryNameCandidate(unsigned attempt) {
+std::wstring TemporaryNameCandidate() {
   static std::atomic<unsigned> counter{0};
   wchar_t name[64];
   wsprintfW(name, L"~tb%lx-%lx-%x.tmp", GetCurrentProcessId(), GetTickCount(),
-            counter.fetch_add(1) + attempt);
+            counter.fetch_add(1));
   return name;
 }
 
@@ -108,7 +110,7 @@ std::wstring TemporaryNameCandidate(unsigned attempt) {
 // returns its path in the form for the file functions, or empty when the folder refuses it.
 std::wstring CreateTemporaryFileIn(const std::wstring& folder, Handle& out) {
   for (unsigned attempt = 0; attempt < 100; ++attempt) {
-    std::wstring candidate = LongFormIfNeeded(folder + TemporaryNameCandidate(attempt));
+    std::wstring candidate = LongFormIfNeeded(folder + TemporaryNameCandidate());
     HANDLE file = CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
@@ -243,8 +245,7 @@ std::optional<std::string> Win32FileSystem::ListedName(const std::string& path) 
   const std::wstring wide = ToWide(path);
   const std::size_t nameStart = LastComponentStart(wide);
   if (nameStart >= wide.size()) return std::nullopt;
-  // A pattern would list some other entry that matches it, not the one the path names.
-  if (HasWildcard(std::wstring_view(wide).substr(nameStart))) return std::nullopt;
+  if (NamesNoSingleEntry(std::wstring_view(wide).substr(nameStart))) return std::nullopt;
 
   WIN32_FIND_DATAW found{};
   const HANDLE search = FindFirstFileW(ApiPath(path).c_str(), &found);

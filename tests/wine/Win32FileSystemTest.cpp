@@ -177,6 +177,9 @@ TEST_F(Win32FileSystemTest, ListedNameGivesTheStoredNameOfAnyEntry) {
       {"*", std::nullopt},
       {"TobrinPlus<", std::nullopt},
       {"TobrinPlus\".ini", std::nullopt},
+      // The folder itself and its parent are no entry of their own.
+      {"PROGRAM FOLDER\\.", std::nullopt},
+      {"PROGRAM FOLDER\\..", std::nullopt},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
