@@ -1,7 +1,9 @@
 #pragma once
 // The initialization-file text form: "[section]" lines and "key=value" lines, Shift_JIS.
 // Section and key names match without regard to letter case (double-byte aware: only ASCII
-// letters outside double-byte characters are folded). Values come back exactly as written.
+// letters outside double-byte characters are folded). Values come back exactly as written,
+// blanks and quotes included. A UTF-8 byte-order mark at the start is passed over, lines
+// starting with ";" are comments, and damaged lines are passed over.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,8 @@ std::optional<std::string> FindIniValue(std::string_view fileBytes, std::string_
                                         std::string_view key);
 
 // The file's bytes with the entry set: an existing entry's value is replaced in place, a new
-// key is added at the end of its section, a new section at the end of the file. Every other
-// byte of the file is kept.
+// key is added after the last line of its section, a new section at the end of the file, new
+// lines ending in CR LF. Every other byte of the file is kept. The value is stored up to its
+// first line break, since the form cannot hold one and the rest would read as other lines.
 std::string SetIniValue(std::string_view fileBytes, std::string_view section,
                         std::string_view key, std::string_view value);
