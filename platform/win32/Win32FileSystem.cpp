@@ -236,7 +236,10 @@ std::optional<std::string> Win32FileSystem::UncPathOfMappedDrive(const std::stri
     }
     if (result != NO_ERROR) return std::nullopt;
     const auto* info = reinterpret_cast<const UNIVERSAL_NAME_INFOW*>(buffer.data());
-    if (info->lpUniversalName == nullptr || info->lpUniversalName[0] == L'\0') return std::nullopt;
+    // Only a "\\server\share" answer is a UNC form; some providers (Wine's among them) give
+    // the local path back instead.
+    if (info->lpUniversalName == nullptr || wcsncmp(info->lpUniversalName, L"\\\\", 2) != 0)
+      return std::nullopt;
     return ExactAnsi(info->lpUniversalName);
   }
 }
