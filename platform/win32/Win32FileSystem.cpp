@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <new>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/win32/Win32Text.h"
@@ -158,20 +160,27 @@ std::optional<std::string> Win32FileSystem::ReadWholeFile(const std::string& pat
                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return std::nullopt;
-  std::string content;
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(file.Get(), &size) && size.QuadPart > 0 &&
-      static_cast<unsigned long long>(size.QuadPart) < content.max_size())
-    content.reserve(static_cast<std::size_t>(size.QuadPart));
-  // Read until the end actually reached: the file may grow or shrink while it is read.
-  std::vector<char> chunk(std::min<std::size_t>(
-      kIoChunk, std::max<std::size_t>(4096, static_cast<std::size_t>(size.QuadPart) + 1)));
-  for (;;) {
-    DWORD read = 0;
-    if (!ReadFile(file.Get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr))
-      return std::nullopt;
-    if (read == 0) return content;
-    content.append(chunk.data(), read);
+  if (!GetFileSizeEx(file.Get(), &size)) size.QuadPart = 0;
+  // A file larger than the memory can hold cannot be read: that is "nothing", not a crash.
+  try {
+    std::string content;
+    if (size.QuadPart > 0) content.reserve(static_cast<std::size_t>(size.QuadPart));
+    // Read until the end actually reached: the file may grow or shrink while it is read.
+    // One piece is enough for a small file (one byte more shows its end at once).
+    std::vector<char> chunk(static_cast<std::size_t>(
+        std::min<LONGLONG>(kIoChunk, std::max<LONGLONG>(4096, size.QuadPart + 1))));
+    for (;;) {
+      DWORD read = 0;
+      if (!ReadFile(file.Get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr))
+        return std::nullopt;
+      if (read == 0) return content;
+      content.append(chunk.data(), read);
+    }
+  } catch (const std::bad_alloc&) {
+    return std::nullopt;
+  } catch (const std::length_error&) {
+    return std::nullopt;
   }
 }
 
