@@ -218,3 +218,55 @@ TEST(Jconvert, ConvertKanjiCodeFollowsTheDetection) {
     EXPECT_EQ(ConvertKanjiCode("漢字", target), "漢字") << target;
   }
 }
+
+namespace {
+
+std::string Repeat(const std::string& piece, std::size_t times) {
+  std::string text;
+  text.reserve(piece.size() * times);
+  for (std::size_t k = 0; k < times; ++k) text += piece;
+  return text;
+}
+
+}  // namespace
+
+// Large and hostile texts: a piece that ends on a character boundary, repeated to about
+// 100 MB, must convert to the piece's conversion repeated (and in linear time: a quadratic
+// step would not finish). Every view is a block of exactly its size.
+TEST(EncodingsOnBadInput, HundredMegabytesConvertPieceByPiece) {
+  const std::size_t kTarget = 100u << 20;
+  const std::string piece = "あｶa\x1B" "b" + FromHex("FF FF 00 80 A0 FD 82 9E 81 00 F0 40 0D 0A");
+  const std::size_t times = kTarget / piece.size();
+  const ExactCopy text(Repeat(piece, times));
+  EXPECT_EQ(DetectKanjiCode(text.view()), kcNonText);
+  EXPECT_TRUE(SjisToEuc(text.view()) == Repeat(SjisToEuc(piece), times));
+  EXPECT_TRUE(SjisToUtf8(text.view()) == Repeat(SjisToUtf8(piece), times));
+  EXPECT_TRUE(JisToEuc(text.view()) == Repeat(JisToEuc(piece), times));
+  EXPECT_EQ(UrlEscape(text.view()), UrlEscape(piece));  // up to the first zero byte
+}
+
+TEST(EncodingsOnBadInput, HundredMegabytesOfOneKind) {
+  const std::size_t kSize = 100u << 20;
+  {
+    const ExactCopy ascii(Ascii(kSize - 2) + "あ");
+    EXPECT_EQ(DetectKanjiCode(ascii.view()), kcSjis);  // found only after a full scan
+    EXPECT_EQ(ConvertKanjiCode(ascii.view(), kcEuc).size(), kSize);
+  }
+  {
+    const ExactCopy ff(std::string(kSize, '\xFF'));
+    EXPECT_EQ(DetectKanjiCode(ff.view()), kcNonText);
+    EXPECT_TRUE(SjisToEuc(ff.view()) == Repeat(FromHex("9E 81"), kSize / 2));
+    EXPECT_TRUE(SjisToUtf8(ff.view()) == Repeat(FromHex("EF A3 B3"), kSize));
+    EXPECT_TRUE(UrlEscape(ff.view()) == Repeat("%FF", kSize));
+  }
+  {
+    const ExactCopy jis("\x1B$B" + Repeat("$\"", kSize / 2));
+    EXPECT_EQ(DetectKanjiCode(jis.view()), kcJis);
+    EXPECT_TRUE(ConvertKanjiCode(jis.view(), kcEuc) == Repeat(FromHex("A4 A2"), kSize / 2));
+  }
+  {
+    const ExactCopy lead(Repeat("\x82", kSize - 1));  // pairs, and one lead byte cut off
+    EXPECT_EQ(SjisToEuc(lead.view()).size(), kSize);
+    EXPECT_EQ(SjisToUtf8(lead.view()).size(), (kSize / 2) * 3);
+  }
+}
