@@ -61,6 +61,15 @@ std::string UpToFirstZero(std::string text) {
   return text;
 }
 
+// True when the text ends in the first byte of a double-byte character whose second byte is
+// missing. A backslash appended to it would become that second byte.
+bool EndsInCutCharacter(std::string_view text) {
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += SjisCharLength(text, i)) last = i;
+  return !text.empty() && last + 1 == text.size() &&
+         IsSjisLeadByte(static_cast<unsigned char>(text[last]));
+}
+
 bool StartsWithDriveAndBackslash(std::string_view path) {
   const char letter = path.empty() ? '\0' : path[0];
   const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
@@ -149,6 +158,9 @@ std::string GetSpecialFolderPath(const platform::SystemFolders& folders,
       }
     }
   }
+  // A path cut in the middle of a character names no folder we could write to: the backslash
+  // appended to it would be taken as the character's second byte.
+  if (EndsInCutCharacter(result)) return {};
   // Double-byte aware: a path ending in 表 (second byte 0x5C) still gets its backslash.
   if (!result.empty() && !SjisEndsWithBackslash(result)) result += '\\';
   return result;

@@ -72,6 +72,7 @@ TEST_F(SpecialFolders, KernelKindsAreExpandedToLongNamesWithOneBackslash) {
       {sfTemp, "C:\\DOCUME~1\\NoSuchUser\\", "C:\\Documents and Settings\\NoSuchUser\\"},
       {sfTemp, "C:\\PROGRA~1\\表", "C:\\Program Files\\表\\"},
       {sfTemp, "", ""},  // the query failed
+      {sfTemp, "C:\\PROGRA~1\\\x95", ""},  // ends in half a character
       {sfTemp, std::string("C:\\PROGRA~1\0C:\\WINDOWS", 21), "C:\\Program Files\\"},
       {sfSystem, "C:\\windows\\SYSTEM32", "C:\\WINDOWS\\system32\\"},
       {sfWindows, "C:\\WINDOWS", "C:\\WINDOWS\\"},
@@ -95,6 +96,10 @@ TEST_F(SpecialFolders, ShellPathsAreUsedAsTheyComeWithOneBackslashAppended) {
       {"C:\\Program Files\\表\\", "C:\\Program Files\\表\\"},
       {"\\\\server\\share", "\\\\server\\share\\"},
       {std::string("D:\\x\0\\y", 7), "D:\\x\\"},
+      // A character cut in half at the end: the appended backslash would be its second byte.
+      {"D:\\x\x95", ""},
+      {std::string("D:\\x\x95\0\\", 7), ""},
+      {"D:\\x\x95\x95", "D:\\x\x95\x95\\"},  // a whole character
       {"", ""},
       {std::nullopt, ""},  // no such folder, or one without a file-system path
   };
