@@ -114,7 +114,10 @@ std::string ExpandLongPath(const platform::FileSystem& files, const std::string&
   std::vector<std::string> names;  // the components after the head, last one first
   std::size_t end = absolute.size();
   std::size_t endCharacters = characterCount;
-  for (auto it = separators.rbegin(); it != separators.rend() && it->position >= 2; ++it) {
+  // Stop at a backslash among the first two characters: a bare drive ("C:") or the "\\" of a
+  // UNC head with its server name is what remains.
+  for (auto it = separators.rbegin(); it != separators.rend() && it->charactersBefore >= 2;
+       ++it) {
     std::string name = absolute.substr(it->position + 1, end - it->position - 1);
     // An empty last component has no listed name; neither has a path too long to name one.
     if (!name.empty() && endCharacters <= kLongestPathCharacters) {
