@@ -48,8 +48,9 @@ TEST_F(TIniGTTest, FirstWriteCreatesTheFileTheLauncherReads) {
 
 // No length limit: a value longer than the old 2047-byte read buffer comes back whole.
 TEST_F(TIniGTTest, TextValuesReadBackUnchanged) {
-  for (const std::string value :
-       {"\"quoted\"", " a<DELIMITER>b ", "", "検索 ソ\\", std::string(5000, 'x') + "表"}) {
+  const std::string values[] = {"\"quoted\"", " a<DELIMITER>b ", "", "検索 ソ\\",
+                                std::string(5000, 'x') + "表"};
+  for (const std::string& value : values) {
     settingsProgram.WriteString("EDIT", "IE_Set_N[0]", value);
     EXPECT_EQ(launcher.ReadString("EDIT", "IE_Set_N[0]", "default"), value);
   }
