@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "launcher/HandOffFile.h"
 #include "launcher/SelectionFileName.h"
 #include "launcher/Tobrin.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "shared/Sjis.h"
+#include "shared/TbStrUtl.h"
 
 namespace {
 
@@ -29,6 +31,11 @@ const char kSettings[] =
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
+
+  // The fields are those of the plain reading: line breaks made CR LF, then the split.
+  std::vector<std::string> plainFields;
+  SplitDelimited(NormalizeLineBreaks(bytes), plainFields, "<DELIMITER>");
+  if (SplitHandOff(bytes) != plainFields) std::abort();
 
   // The host name alone must always give a name inside the folder (a second byte 0x5C of a
   // double-byte character is no backslash).

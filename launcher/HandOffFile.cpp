@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "launcher/LauncherTexts.h"
-#include "shared/Sjis.h"
 #include "shared/TbStrUtl.h"
 
 std::string HandOffPath(std::string_view tempFolder) {
@@ -12,9 +11,50 @@ std::string HandOffPath(std::string_view tempFolder) {
   return path;
 }
 
+namespace {
+
+bool IsCrLfOnly(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n') return false;
+    if (text[i] == '\r') {
+      if (i + 1 == text.size() || text[i + 1] != '\n') return false;
+      ++i;
+    }
+  }
+  return true;
+}
+
+// Every line break of the field as CR LF: CR LF stays, a lone CR or LF becomes CR LF. Most
+// fields already hold only CR LF and are left as they are.
+void MakeLineBreaksCrLf(std::string& field) {
+  if (IsCrLfOnly(field)) return;
+  std::string crLf;
+  crLf.reserve(field.size() + field.size() / 8 + 2);
+  for (std::size_t i = 0; i < field.size(); ++i) {
+    const char c = field[i];
+    if (c != '\r' && c != '\n') {
+      crLf += c;
+      continue;
+    }
+    crLf += "\r\n";
+    if (c == '\r' && i + 1 < field.size() && field[i + 1] == '\n') ++i;
+  }
+  field.swap(crLf);
+}
+
+}  // namespace
+
+// The result is that of splitting NormalizeLineBreaks(bytes), computed with one copy of the
+// text fewer: the delimiter holds no line-break byte and no lead byte, so it matches at the
+// same places before and after the line breaks change, and the fields can be mended one by
+// one. Only the last line of the text, which is in the last field, may lack its CR LF.
 std::vector<std::string> SplitHandOff(std::string_view bytes) {
+  const std::size_t zero = bytes.find('\0');
+  if (zero != std::string_view::npos) bytes = bytes.substr(0, zero);
   std::vector<std::string> fields;
-  SplitDelimited(NormalizeLineBreaks(bytes), fields, launcher_text::kHandOffDelimiter);
+  SplitDelimited(bytes, fields, launcher_text::kHandOffDelimiter);
+  for (std::string& field : fields) MakeLineBreaksCrLf(field);
+  if (!fields.empty() && !fields.back().ends_with("\r\n")) fields.back() += "\r\n";
   return fields;
 }
 

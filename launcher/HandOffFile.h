@@ -27,6 +27,5 @@ std::vector<std::string> SplitHandOff(std::string_view bytes);
 std::vector<std::string> ReadHandOffFields(const platform::FileSystem& files,
                                            const std::string& path);
 
-// The four values from the fields; fields that are missing are taken as empty, so a file
-// replaced between the start check and this reading never leads past the fields it has.
+// The four values from the fields; a missing field is taken as empty.
 HandOffValues HandOffValuesOf(std::vector<std::string>&& fields);

@@ -15,9 +15,9 @@ inline constexpr std::string_view kPageNotFound = "ページが見つかりま�
 inline constexpr std::string_view kHandOffFileMissing = "テンポラリファイルが存在しません";
 inline constexpr std::string_view kHandOffFieldsBad = "パラメータが不正です";
 inline constexpr std::string_view kMenuEmpty = "メニューが登録されていません";
-// Errors raised to the platform's error report when a selection file cannot be written.
-inline constexpr std::string_view kTempFolderMissing = "テンポラリフォルダが見つかりません";
-inline constexpr std::string_view kCannotWrite = " に書き込めません";  // after the path
+// The error raised to the platform's error report when a selection file cannot be written;
+// it follows the file's path.
+inline constexpr std::string_view kCannotWrite = " に書き込めません";
 
 // File names: the settings file beside the program and the hand-off file in the temporary
 // folder; every file the launcher writes into the temporary folder starts with the prefix.

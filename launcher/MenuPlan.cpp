@@ -19,7 +19,48 @@ std::optional<std::string_view> SelectionTextForms::Form(int code) {
   }
 }
 
-bool MenuPlan::OffersAnything() const {
+bool SiteIsOffered(const SiteSlot& site, bool hasSelection) {
+  if (!IsSwitchOn(site.enabled)) return false;
+  if (site.target == stPage) return !hasSelection;
+  if (site.target == stSelection) return hasSelection && SelectionTextForms::Names(site.encoding);
+  return false;
+}
+
+std::string SiteAddress(const SiteSlot& site, const HandOffValues& handOff,
+                        SelectionTextForms& forms) {
+  const std::string_view parameter = site.target == stPage
+                                         ? std::string_view(handOff.pageAddress)
+                                         : forms.Form(site.encoding).value_or("");
+  std::string address;
+  address.reserve(site.prefix.size() + parameter.size());
+  address = site.prefix;
+  address += parameter;
+  return address;
+}
+
+std::vector<platform::MenuItem> PlanMenu(const MenuSettings& settings, bool hasSelection) {
+  std::vector<platform::MenuItem> entries(kMenuEntryCount);
+  entries[kSelectionSourceEntry].caption = launcher_text::kShowSelectionSource;
+  entries[kSelectionTextEntry].caption = launcher_text::kShowSelectionText;
+  entries[kFirstSeparatorEntry] = {std::string(launcher_text::kSeparator), true};
+  entries[kSecondSeparatorEntry] = {std::string(launcher_text::kSeparator), true};
+  entries[kCloseEntry].caption = launcher_text::kClose;
+  for (int i = 0; i < kSiteCount; ++i) entries[kFirstSiteEntry + i].caption = settings.sites[i].name;
+
+  if (!IsSwitchOn(settings.menu)) return entries;
+  if (IsSwitchOn(settings.selection) && hasSelection) {
+    entries[kSelectionSourceEntry].visible = true;
+    entries[kSelectionTextEntry].visible = true;
+  }
+  if (IsSwitchOn(settings.web)) {
+    for (int i = 0; i < kSiteCount; ++i) {
+      entries[kFirstSiteEntry + i].visible = SiteIsOffered(settings.sites[i], hasSelection);
+    }
+  }
+  return entries;
+}
+
+bool OffersAnything(const std::vector<platform::MenuItem>& entries) {
   for (int position = 0; position < static_cast<int>(entries.size()); ++position) {
     if (position != kFirstSeparatorEntry && position != kSecondSeparatorEntry &&
         entries[position].visible) {
@@ -27,55 +68,4 @@ bool MenuPlan::OffersAnything() const {
     }
   }
   return false;
-}
-
-namespace {
-
-std::vector<platform::MenuItem> HiddenEntries(const MenuSettings& settings) {
-  std::vector<platform::MenuItem> entries(kMenuEntryCount);
-  entries[kSelectionSourceEntry].caption = launcher_text::kShowSelectionSource;
-  entries[kSelectionTextEntry].caption = launcher_text::kShowSelectionText;
-  entries[kFirstSeparatorEntry] = {std::string(launcher_text::kSeparator), true};
-  for (int i = 0; i < kSiteCount; ++i) entries[kFirstSiteEntry + i].caption = settings.sites[i].name;
-  entries[kSecondSeparatorEntry] = {std::string(launcher_text::kSeparator), true};
-  entries[kCloseEntry].caption = launcher_text::kClose;
-  return entries;
-}
-
-// The text a shown site's address ends with, or nothing when the site is not shown.
-std::optional<std::string_view> SiteParameter(const SiteSlot& site, bool hasSelection,
-                                              std::string_view pageAddress,
-                                              SelectionTextForms& forms) {
-  if (!IsSwitchOn(site.enabled)) return std::nullopt;
-  if (site.target == stPage && !hasSelection) return pageAddress;
-  if (site.target == stSelection && hasSelection) return forms.Form(site.encoding);
-  return std::nullopt;
-}
-
-}  // namespace
-
-MenuPlan PlanMenu(const MenuSettings& settings, const HandOffValues& handOff) {
-  MenuPlan plan;
-  plan.entries = HiddenEntries(settings);
-  if (!IsSwitchOn(settings.menu)) return plan;
-
-  const bool hasSelection = !handOff.selectionHtml.empty();
-  if (IsSwitchOn(settings.selection) && hasSelection) {
-    plan.entries[kSelectionSourceEntry].visible = true;
-    plan.entries[kSelectionTextEntry].visible = true;
-  }
-  if (!IsSwitchOn(settings.web)) return plan;
-
-  SelectionTextForms forms(handOff.selectionText);
-  for (int i = 0; i < kSiteCount; ++i) {
-    const SiteSlot& site = settings.sites[i];
-    const auto parameter = SiteParameter(site, hasSelection, handOff.pageAddress, forms);
-    if (!parameter) continue;
-    std::string& address = plan.siteAddresses[i];
-    address.reserve(site.prefix.size() + parameter->size());
-    address = site.prefix;
-    address += *parameter;
-    plan.entries[kFirstSiteEntry + i].visible = true;
-  }
-  return plan;
 }

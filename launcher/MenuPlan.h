@@ -1,7 +1,6 @@
 #pragma once
-// What the popup menu offers for one hand-off: its ten entries at fixed positions and the
-// address each shown site entry opens.
-#include <array>
+// What the popup menu offers for one hand-off: its ten entries at fixed positions, and the
+// address a site entry opens.
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,13 +20,17 @@ constexpr int kCloseEntry = kSecondSeparatorEntry + 1;
 constexpr int kMenuEntryCount = kCloseEntry + 1;
 
 // The forms of the selection text that selection sites receive, by encoding code:
-// 0 the Shift_JIS text as it is, 1 EUC-JP URL-escaped, 2 UTF-8 URL-escaped. Each form is
-// computed the first time a site asks for it.
+// 0 the Shift_JIS text as it is, 1 EUC-JP URL-escaped, 2 UTF-8 URL-escaped. A form is
+// computed the first time a site asks for it: converting a large selection takes far longer
+// than popping up the menu, and only a chosen site needs its text.
 class SelectionTextForms {
  public:
+  // The text must outlive the object.
   explicit SelectionTextForms(std::string_view selectionText) : text_(selectionText) {}
 
-  // The form for the code, or nothing for a code that names no form (outside 0..2).
+  static bool Names(int code) { return code >= 0 && code <= 2; }
+
+  // The form for the code, or nothing for a code that names no form.
   std::optional<std::string_view> Form(int code);
 
  private:
@@ -36,15 +39,19 @@ class SelectionTextForms {
   std::optional<std::string> utf8_;
 };
 
-struct MenuPlan {
-  std::vector<platform::MenuItem> entries;            // kMenuEntryCount entries
-  std::array<std::string, kSiteCount> siteAddresses;  // filled for the shown sites only
+// True when the site's entry is offered: switched on, and either a page site without a
+// selection or a selection site with a selection and an encoding code that names a text
+// form. A site whose target is neither is never offered.
+bool SiteIsOffered(const SiteSlot& site, bool hasSelection);
 
-  // True when an entry other than the two separators is shown.
-  bool OffersAnything() const;
-};
+// The address an offered site opens: its prefix followed directly by the escaped page
+// address (page sites) or the selection text form of its encoding code.
+std::string SiteAddress(const SiteSlot& site, const HandOffValues& handOff,
+                        SelectionTextForms& forms);
 
-// The entries for the settings and the hand-off. A selection site is shown only when there
-// is a selection and its encoding code names a text form; a page site only without a
-// selection; a site whose target is neither is never shown.
-MenuPlan PlanMenu(const MenuSettings& settings, const HandOffValues& handOff);
+// The ten entries, hidden except for the separators and what the settings and the presence
+// of a selection offer.
+std::vector<platform::MenuItem> PlanMenu(const MenuSettings& settings, bool hasSelection);
+
+// True when an entry other than the two separators is shown.
+bool OffersAnything(const std::vector<platform::MenuItem>& entries);

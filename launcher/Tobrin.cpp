@@ -2,6 +2,7 @@
 
 #include <exception>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "launcher/HandOffFile.h"
@@ -23,12 +24,13 @@ void RunMenuMode(platform::Platform& platform) {
                         launcher_text::kHandOffFileMissing, platform::MessageIcon::Warning);
     return;
   }
-  if (ReadHandOffFields(platform.files, handOffPath).size() != 4) {
+  std::vector<std::string> fields = ReadHandOffFields(platform.files, handOffPath);
+  if (fields.size() != 4) {
     ShowLauncherMessage(platform.ui, platform.ui.DesktopWindow(),
                         launcher_text::kHandOffFieldsBad, platform::MessageIcon::Error);
     return;
   }
-  TfmIE_Menu fmIE_Menu(platform);
+  TfmIE_Menu fmIE_Menu(platform, tempFolder, HandOffValuesOf(std::move(fields)));
   platform.popupForm.Run(std::string(launcher_text::kTitle), fmIE_Menu);
 }
 

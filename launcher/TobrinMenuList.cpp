@@ -8,12 +8,14 @@
 #include "launcher/ViewerSettings.h"
 #include "shared/Sjis.h"
 #include "shared/TbError.h"
-#include "shared/TbSysUtl.h"
 
-TfmIE_Menu::TfmIE_Menu(platform::Platform& platform)
+TfmIE_Menu::TfmIE_Menu(platform::Platform& platform, std::string tempFolder,
+                       HandOffValues handOff)
     : IniGT_IE_Menu(platform.files, ProgramFolderOf(platform.process.ProgramPath()),
                     std::string(launcher_text::kSettingsFileName)),
-      platform_(platform) {}
+      platform_(platform),
+      tempFolder_(std::move(tempFolder)),
+      handOff_(std::move(handOff)) {}
 
 void TfmIE_Menu::FormCreate() { endsOnDeactivate_ = true; }
 
@@ -30,17 +32,10 @@ void TfmIE_Menu::ReadSettings() { settings_ = ReadMenuSettings(IniGT_IE_Menu); }
 void TfmIE_Menu::FormShow() {
   const platform::Point cursor = platform_.ui.CursorPos();
   platform_.popupForm.MoveTo(cursor);
-
-  tempFolder_ = GetSpecialFolderPath(platform_.folders, platform_.files,
-                                     platform_.ui.DesktopWindow(), sfTemp);
-  if (!tempFolder_.empty()) {
-    handOff_ = HandOffValuesOf(ReadHandOffFields(platform_.files, HandOffPath(tempFolder_)));
-  }
   ReadSettings();
-  plan_ = PlanMenu(settings_, handOff_);
-  PM_IE = plan_.entries;
+  PM_IE = PlanMenu(settings_, !handOff_.selectionHtml.empty());
 
-  if (plan_.OffersAnything()) {
+  if (OffersAnything(PM_IE)) {
     platform_.popupForm.Popup(PM_IE, cursor);
   } else {
     ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kMenuEmpty,
@@ -50,6 +45,15 @@ void TfmIE_Menu::FormShow() {
 }
 
 void TfmIE_Menu::PopupMenuClick(int position) {
+  // Only an entry the menu showed has an action; any other position only ends the program.
+  if (position >= 0 && position < static_cast<int>(PM_IE.size()) && PM_IE[position].visible) {
+    PerformEntry(position);
+  }
+  platform_.ui.ProcessMessages();
+  platform_.popupForm.Terminate();
+}
+
+void TfmIE_Menu::PerformEntry(int position) {
   if (position == kSelectionSourceEntry) {
     ShowSelection(handOff_.selectionHtml);
   } else if (position == kSelectionTextEntry) {
@@ -57,12 +61,9 @@ void TfmIE_Menu::PopupMenuClick(int position) {
   } else if (position >= kFirstSiteEntry && position < kFirstSiteEntry + kSiteCount) {
     OpenSite(position - kFirstSiteEntry);
   }
-  platform_.ui.ProcessMessages();
-  platform_.popupForm.Terminate();
 }
 
 void TfmIE_Menu::ShowSelection(const std::string& content) {
-  if (tempFolder_.empty()) throw TbError(std::string(launcher_text::kTempFolderMissing));
   const ViewerSlot& viewer = settings_.viewers.Selected();
   const std::string path =
       tempFolder_ + SelectionFileName(handOff_.hostName, viewer.extension);
@@ -80,9 +81,9 @@ void TfmIE_Menu::ShowSelection(const std::string& content) {
 }
 
 void TfmIE_Menu::OpenSite(int site) {
-  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb),
-                                             plan_.siteAddresses[site], "", "",
-                                             platform::kShowCommandShow);
+  const std::string address = SiteAddress(settings_.sites[site], handOff_, forms_);
+  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb), address,
+                                             "", "", platform::kShowCommandShow);
   if (result == platform::kShellFileNotFound) {
     ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kPageNotFound,
                         platform::MessageIcon::Error);

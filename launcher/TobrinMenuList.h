@@ -1,7 +1,7 @@
 #pragma once
-// The invisible form that owns the launcher's popup menu in menu mode: it reads the hand-off
-// file and the settings, pops the menu up at the mouse pointer and carries out the chosen
-// entry. The program ends when an entry has been handled, when the menu offers nothing, or
+// The invisible form that owns the launcher's popup menu in menu mode: with the hand-off
+// values that the start has read and checked, it reads the settings, pops the menu up at the
+// mouse pointer and carries out the chosen entry. The program ends when an entry has been handled, when the menu offers nothing, or
 // when the application loses activation.
 #include <string>
 #include <vector>
@@ -14,7 +14,12 @@
 
 class TfmIE_Menu : public platform::PopupFormEvents {
  public:
-  explicit TfmIE_Menu(platform::Platform& platform);
+  // The menu works on the values of the hand-off file that the start checked, read from the
+  // temporary folder (ending in a backslash); the file is not read a second time, so the
+  // menu always belongs to the page that was checked.
+  TfmIE_Menu(platform::Platform& platform, std::string tempFolder, HandOffValues handOff);
+  TfmIE_Menu(const TfmIE_Menu&) = delete;  // the text forms look into the hand-off values
+  TfmIE_Menu& operator=(const TfmIE_Menu&) = delete;
 
   void FormCreate();
   void FormShow();
@@ -35,6 +40,7 @@ class TfmIE_Menu : public platform::PopupFormEvents {
   void OnClick(int position) override { PopupMenuClick(position); }
 
  private:
+  void PerformEntry(int position);
   void ShowSelection(const std::string& content);
   void OpenSite(int site);
 
@@ -43,5 +49,5 @@ class TfmIE_Menu : public platform::PopupFormEvents {
   std::string tempFolder_;
   HandOffValues handOff_;
   MenuSettings settings_;
-  MenuPlan plan_;
+  SelectionTextForms forms_{handOff_.selectionText};
 };

@@ -30,8 +30,6 @@ MenuSettings AllOn() {
 }  // namespace
 
 TEST(MenuPlan, EntriesShowForSwitchesTargetsAndSelection) {
-  const HandOffValues withSelection{"http%3A//p/", "p", "<b>x</b>", "x\r\n"};
-  const HandOffValues withoutSelection{"http%3A//p/", "p", "", "\r\n"};
   struct Case {
     const char* name;
     void (*change)(MenuSettings&);
@@ -57,40 +55,40 @@ TEST(MenuPlan, EntriesShowForSwitchesTargetsAndSelection) {
   for (const Case& c : cases) {
     MenuSettings settings = AllOn();
     c.change(settings);
-    const MenuPlan plan = PlanMenu(settings, c.selected ? withSelection : withoutSelection);
-    EXPECT_EQ(Visible(plan.entries), c.visible) << c.name;
+    const auto entries = PlanMenu(settings, c.selected);
+    EXPECT_EQ(Visible(entries), c.visible) << c.name;
     const bool offers = c.visible != std::vector<int>{2, 8};
-    EXPECT_EQ(plan.OffersAnything(), offers) << c.name;
+    EXPECT_EQ(OffersAnything(entries), offers) << c.name;
   }
 }
 
 TEST(MenuPlan, EntriesCarryTheirCaptionsAtFixedPositions) {
   MenuSettings settings = AllOn();
   settings.sites[2].name = "-";
-  const MenuPlan plan = PlanMenu(settings, {"a", "h", "", "\r\n"});
   std::vector<std::string> captions;
-  for (const auto& item : plan.entries) captions.push_back(item.caption);
+  for (const auto& item : PlanMenu(settings, false)) captions.push_back(item.caption);
   EXPECT_EQ(captions, (std::vector<std::string>{"選択範囲のソース表示", "選択範囲のテキスト表示",
                                                 "-", "site 0", "site 1", "-", "site 3",
                                                 "site 4", "-", "閉じる"}));
 }
 
 TEST(MenuPlan, SitesReceiveThePageAddressOrASelectionTextForm) {
-  MenuSettings settings = AllOn();
-  for (int i = 0; i < 3; ++i) settings.sites[i] = {1, "http://s/?q=", 1, i, "s"};
-  settings.sites[3] = {1, "http://s/?e=", 1, 1, "s"};
   // Bytes 85 40 are no character of code page 932; the text keeps them as they are.
   const std::string text = "あ a\r\n\x85\x40\r\n";
-  const MenuPlan selected = PlanMenu(settings, {"http%3A//p/%u3042", "p", "<b>", text});
-  EXPECT_EQ(selected.siteAddresses[0], "http://s/?q=" + text);
-  EXPECT_EQ(selected.siteAddresses[1].substr(0, 26), "http://s/?q=%A4%A2+a%0D%0A");
-  EXPECT_EQ(selected.siteAddresses[2].substr(0, 29), "http://s/?q=%E3%81%82+a%0D%0A");
-  std::string sameFormOtherPrefix = selected.siteAddresses[1];
-  EXPECT_EQ(selected.siteAddresses[3], sameFormOtherPrefix.replace(10, 1, "e"));
-
-  settings.sites[4] = {1, "http://page/?u=", 0, 2, "p"};
-  const MenuPlan page = PlanMenu(settings, {"http%3A//p/%u3042", "p", "", "\r\n"});
-  EXPECT_EQ(page.siteAddresses[4], "http://page/?u=http%3A//p/%u3042");
+  const HandOffValues handOff{"http%3A//p/%u3042", "p", "<b>", text};
+  SelectionTextForms forms(handOff.selectionText);
+  struct Case { SiteSlot site; std::string address; std::size_t compared; };
+  const Case cases[] = {
+      {{1, "http://s/?q=", 1, 0, "s"}, "http://s/?q=" + text, std::string::npos},
+      {{1, "http://s/?q=", 1, 1, "s"}, "http://s/?q=%A4%A2+a%0D%0A", 26},
+      {{1, "http://e/?q=", 1, 1, "s"}, "http://e/?q=%A4%A2+a%0D%0A", 26},
+      {{1, "http://s/?q=", 1, 2, "s"}, "http://s/?q=%E3%81%82+a%0D%0A", 29},
+      {{1, "", 1, 2, "s"}, "%E3%81%82+a%0D%0A", 17},
+      {{1, "http://page/?u=", 0, 2, "p"}, "http://page/?u=http%3A//p/%u3042", std::string::npos},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SiteAddress(c.site, handOff, forms).substr(0, c.compared), c.address);
+  }
 }
 
 class MenuFormTest : public LauncherTest {
