@@ -140,6 +140,7 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     out.root = currentFolder_.root;
     if (path.empty() || path[0] != '\\') currentComponents();
   }
+  bool vanished = false;  // the last name was all dots and spaces
   for (std::size_t i = rest; i < path.size();) {
     if (path[i] == '\\') {
       ++i;
@@ -147,17 +148,25 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     }
     const std::size_t end = FindSeparator(path, i);
     const std::string_view piece = path.substr(i, end - i);
+    vanished = false;
     if (piece == "..") {
       if (!out.components.empty()) out.components.pop_back();
     } else if (piece != ".") {
-      out.components.push_back(piece);
+      // Windows drops trailing dots and spaces of a name ("b." and "b " are "b"); neither
+      // byte is ever the second byte of a double-byte character.
+      const std::size_t kept = piece.find_last_not_of(". ");
+      if (kept == std::string_view::npos) {
+        vanished = true;
+      } else {
+        out.components.push_back(piece.substr(0, kept + 1));
+      }
     }
     i = end;
   }
   // Whatever follows a root keeps the root's backslash ("\\srv\share\a\.." gives the share
-  // root with its backslash, as "C:\a\.." gives "C:\").
-  out.trailingBackslash =
-      rest < path.size() && (SjisEndsWithBackslash(path) || out.components.empty());
+  // root with its backslash, as "C:\a\.." gives "C:\"); so does a last name of dots alone.
+  out.trailingBackslash = rest < path.size() &&
+                          (SjisEndsWithBackslash(path) || out.components.empty() || vanished);
   return out;
 }
 

@@ -4,8 +4,8 @@
 // aware), listed names kept in the case they were created with, short (8.3) aliases, network
 // shares mapped to drive letters, and writes that can be refused.
 //
-// No length limit is modelled: paths of any length work. Neither are the "\\?\" prefix, the
-// stripping of trailing dots and spaces, nor file attributes (every entry is listed).
+// No length limit is modelled: paths of any length work. Neither are the "\\?\" and "\\.\"
+// heads (read as a server named "?" or ".") nor file attributes (every entry is listed).
 #include <map>
 #include <memory>
 #include <optional>

@@ -35,6 +35,9 @@ TEST(MemoryFileSystem, AbsolutePathResolvesLikeGetFullPathName) {
       {"\\\\srv\\share\\..\\..", "\\\\srv\\share\\"},  // ".." stops at the share
       {"C:\\表\\ソ", "C:\\表\\ソ"},       // second bytes 0x5C are not separators
       {"C:\\表\\..\\x", "C:\\x"},
+      {"C:\\a.\\b. ", "C:\\a\\b"},  // trailing dots and spaces dropped
+      {"C:\\a\\...", "C:\\a\\"},      // a name of dots alone vanishes
+      {"C:\\a\\.b", "C:\\a\\.b"},
   };
   for (const auto& c : cases) EXPECT_EQ(fs.AbsolutePath(c.in), c.out) << c.in;
 }
