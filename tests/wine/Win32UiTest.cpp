@@ -246,6 +246,34 @@ TEST(Win32PopupForm, MenuHoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne
   }
 }
 
+TEST(Win32PopupForm, MenuClosedWhileAnotherWindowIsActiveCountsAsLossOfActivation) {
+  // Had the form not been the active window when the menu closed, no loss of activation
+  // would ever reach it and the invisible program would wait forever.
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 300, 300, 40, 40,
+                               nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(other, nullptr);
+  Win32PopupForm form;
+  RecordingEvents events;
+  std::vector<ShownEntry> shown;
+  ScriptedUser user([&] { form.Terminate(); });
+  user.Then([&] {
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) return false;
+    SetForegroundWindow(other);
+    PostMessageW(menuWindow, WM_KEYDOWN, VK_ESCAPE, 0);
+    return true;
+  });
+  user.Then([] { return false; });  // only the time limit ends a form that waits forever
+  events.onDeactivate = [&] { form.Terminate(); };
+  events.onShow = [&] { form.Popup(LauncherLikeItems(), {100, 80}); };
+  form.Run(kTitle, events);
+  DestroyWindow(other);
+
+  EXPECT_FALSE(user.TimedOut());
+  EXPECT_TRUE(events.clicks.empty());
+  EXPECT_EQ(events.log.back(), "deactivate");
+}
+
 TEST(Win32PopupForm, FormIsAnInvisibleToolWindowThatMovesAndGoesTopmost) {
   Win32PopupForm form;
   RecordingEvents events;
