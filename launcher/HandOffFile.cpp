@@ -13,13 +13,14 @@ std::string HandOffPath(std::string_view tempFolder) {
 
 namespace {
 
+// True when every LF follows a CR and every CR precedes an LF. Searching for each byte on its
+// own keeps the common case, a field with CR LF line breaks only, at the speed of memchr.
 bool IsCrLfOnly(std::string_view text) {
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\n') return false;
-    if (text[i] == '\r') {
-      if (i + 1 == text.size() || text[i + 1] != '\n') return false;
-      ++i;
-    }
+  for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1)) {
+    if (i == 0 || text[i - 1] != '\r') return false;
+  }
+  for (std::size_t i = text.find('\r'); i != std::string_view::npos; i = text.find('\r', i + 1)) {
+    if (i + 1 == text.size() || text[i + 1] != '\n') return false;
   }
   return true;
 }
