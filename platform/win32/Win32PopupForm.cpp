@@ -56,6 +56,17 @@ std::wstring MenuItemText(const std::wstring& caption) {
   return text;
 }
 
+template <typename Handler>
+void Win32PopupForm::Guarded(Handler&& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ShowError(error.what());
+  } catch (...) {
+    ShowError("予期しないエラーが発生しました");
+  }
+}
+
 Win32PopupForm::~Win32PopupForm() { DestroyFormWindow(); }
 
 void Win32PopupForm::Run(const std::string& applicationTitle, PopupFormEvents& events) {
@@ -143,17 +154,6 @@ void Win32PopupForm::Popup(const std::vector<MenuItem>& items, Point at) {
 void Win32PopupForm::Terminate() {
   terminated_ = true;
   PostQuitMessage(0);
-}
-
-template <typename Handler>
-void Win32PopupForm::Guarded(Handler&& handler) {
-  try {
-    handler();
-  } catch (const std::exception& error) {
-    ShowError(error.what());
-  } catch (...) {
-    ShowError("予期しないエラーが発生しました");
-  }
 }
 
 void Win32PopupForm::ShowError(const std::string& text) {
