@@ -4,21 +4,12 @@
 #include <functional>
 #include <stdexcept>
 
+#include "platform/memory/FoldedName.h"
 #include "shared/Sjis.h"
 
 namespace platform::memory {
 
 namespace {
-
-// The name with ASCII letters in upper case; the second byte of a double-byte character is
-// never changed (0x61..0x7A can be one).
-std::string Fold(std::string_view name) {
-  std::string out(name);
-  for (std::size_t i = 0; i < out.size(); i += SjisCharLength(out, i)) {
-    if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
-  }
-  return out;
-}
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -40,15 +31,6 @@ std::size_t FindSeparator(std::string_view path, std::size_t from) {
   std::size_t i = from;
   while (i < path.size() && path[i] != '\\') i += SjisCharLength(path, i);
   return std::min(i, path.size());
-}
-
-// Appends the folded name to the text, without a copy of its own.
-void AppendFolded(std::string& text, std::string_view name) {
-  const std::size_t start = text.size();
-  text += name;
-  for (std::size_t i = start; i < text.size(); i += SjisCharLength(text, i)) {
-    if (text[i] >= 'a' && text[i] <= 'z') text[i] = static_cast<char>(text[i] - 'a' + 'A');
-  }
 }
 
 template <typename Path>
@@ -77,7 +59,7 @@ struct MemoryFileSystem::Node {
   std::map<std::string, std::string> shortAliases;        // folded alias -> folded long name
 
   Node* Child(std::string_view childName) const {
-    const std::string folded = Fold(childName);
+    const std::string folded = Folded(childName);
     if (auto it = children.find(folded); it != children.end()) return it->second.get();
     if (auto alias = shortAliases.find(folded); alias != shortAliases.end()) {
       if (auto it = children.find(alias->second); it != children.end()) return it->second.get();
@@ -86,7 +68,7 @@ struct MemoryFileSystem::Node {
   }
 
   Node& AddChild(const std::string& childName, bool folder) {
-    auto& slot = children[Fold(childName)];
+    auto& slot = children[Folded(childName)];
     slot = std::make_unique<Node>();
     slot->name = childName;
     slot->isFolder = folder;
@@ -135,7 +117,7 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     out.root = path.substr(0, 2);
     rest = 2;
     const bool driveRelative = path.size() == 2 || path[2] != '\\';
-    if (driveRelative && Fold(out.root) == Fold(currentFolder_.root)) currentComponents();
+    if (driveRelative && Folded(out.root) == Folded(currentFolder_.root)) currentComponents();
   } else {
     out.root = currentFolder_.root;
     if (path.empty() || path[0] != '\\') currentComponents();
@@ -164,7 +146,7 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     i = end;
   }
   // Whatever follows a root keeps the root's backslash ("\\srv\share\a\.." gives the share
-  // root with its backslash, as "C:\a\.." gives "C:\"); so does a last name of dots alone.
+  // root with its backslash, as "C:\a\.." gives "C:\"); so does a last name that vanished.
   out.trailingBackslash = rest < path.size() &&
                           (SjisEndsWithBackslash(path) || out.components.empty() || vanished);
   return out;
@@ -173,7 +155,7 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
 // The parsed path with a mapped drive replaced by its share, so that both reach one entry.
 MemoryFileSystem::PathView MemoryFileSystem::Resolve(std::string_view path) const {
   PathView parsed = Parse(path);
-  if (auto mapped = mappedDrives_.find(Fold(parsed.root)); mapped != mappedDrives_.end()) {
+  if (auto mapped = mappedDrives_.find(Folded(parsed.root)); mapped != mappedDrives_.end()) {
     const ParsedPath& share = mapped->second;
     parsed.root = share.root;
     parsed.components.insert(parsed.components.begin(), share.components.begin(),
@@ -228,7 +210,7 @@ bool MemoryFileSystem::IsRefused(std::string_view key) const {
 }
 
 MemoryFileSystem::Node& MemoryFileSystem::CreateFolders(const PathView& parsed) {
-  auto& root = roots_[Fold(parsed.root)];
+  auto& root = roots_[Folded(parsed.root)];
   if (!root) {
     root = std::make_unique<Node>();
     root->name = parsed.root;
@@ -267,7 +249,7 @@ void MemoryFileSystem::AddFile(const std::string& path, std::string_view bytes) 
 void MemoryFileSystem::AddShortName(const std::string& longPath, const std::string& shortAlias) {
   const Location loc = Locate(longPath);
   if (!loc.node || !loc.parent) throw std::logic_error("no entry to alias at " + longPath);
-  loc.parent->shortAliases[Fold(shortAlias)] = Fold(loc.node->name);
+  loc.parent->shortAliases[Folded(shortAlias)] = Folded(loc.node->name);
 }
 
 void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
@@ -279,7 +261,7 @@ void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
 void MemoryFileSystem::MapDrive(const std::string& drive, const std::string& uncRoot) {
   ParsedPath share = Owned(Parse(WithBackslashes(uncRoot)));
   share.trailingBackslash = false;
-  mappedDrives_[Fold(drive.substr(0, 2))] = std::move(share);
+  mappedDrives_[Folded(drive.substr(0, 2))] = std::move(share);
 }
 
 void MemoryFileSystem::RefuseWrites(const std::string& path) {
@@ -358,7 +340,7 @@ std::string MemoryFileSystem::AbsolutePath(const std::string& path) const {
 
 std::optional<std::string> MemoryFileSystem::UncPathOfMappedDrive(const std::string& path) const {
   if (!StartsWithDrive(path) || (path.size() > 2 && path[2] != '\\')) return std::nullopt;
-  const auto mapped = mappedDrives_.find(Fold(path.substr(0, 2)));
+  const auto mapped = mappedDrives_.find(Folded(path.substr(0, 2)));
   if (mapped == mappedDrives_.end()) return std::nullopt;
   return Format(mapped->second) + path.substr(2);
 }

@@ -1,19 +1,11 @@
 #include "platform/memory/MemoryRegistry.h"
 
+#include "platform/memory/FoldedName.h"
 #include "shared/Sjis.h"
 
 namespace platform::memory {
 
 namespace {
-
-// The name with ASCII letters in upper case, leaving second bytes of double-byte characters.
-std::string Fold(std::string_view name) {
-  std::string out(name);
-  for (std::size_t i = 0; i < out.size(); i += SjisCharLength(out, i)) {
-    if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
-  }
-  return out;
-}
 
 // The names of a key path between its real backslashes; empty names (a leading or doubled
 // backslash) are dropped.
@@ -52,7 +44,7 @@ MemoryRegistry::~MemoryRegistry() = default;
 const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& key) const {
   const Key* current = roots_[static_cast<int>(root)].get();
   for (const auto& name : KeyNames(key)) {
-    const auto it = current->subkeys.find(Fold(name));
+    const auto it = current->subkeys.find(Folded(name));
     if (it == current->subkeys.end()) return nullptr;
     current = it->second.get();
   }
@@ -62,7 +54,7 @@ const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::st
 MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string& key) {
   Key* current = roots_[static_cast<int>(root)].get();
   for (const auto& name : KeyNames(key)) {
-    auto& slot = current->subkeys[Fold(name)];
+    auto& slot = current->subkeys[Folded(name)];
     if (!slot) {
       slot = std::make_unique<Key>();
       slot->name = name;
@@ -75,11 +67,11 @@ MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string
 void MemoryRegistry::SetData(RegistryRoot root, const std::string& key, const std::string& value,
                              Data data) {
   auto& values = Create(root, key).values;
-  const auto it = values.find(Fold(value));
+  const auto it = values.find(Folded(value));
   if (it != values.end()) {
     it->second.data = std::move(data);  // an existing value keeps its name's letter case
   } else {
-    values.emplace(Fold(value), Key::Value{value, std::move(data)});
+    values.emplace(Folded(value), Key::Value{value, std::move(data)});
   }
 }
 
@@ -104,7 +96,7 @@ std::optional<MemoryRegistry::Data> MemoryRegistry::ValueData(RegistryRoot root,
                                                               const std::string& value) const {
   const Key* found = Find(root, key);
   if (!found) return std::nullopt;
-  const auto it = found->values.find(Fold(value));
+  const auto it = found->values.find(Folded(value));
   if (it == found->values.end()) return std::nullopt;
   return it->second.data;
 }
