@@ -4,5 +4,9 @@
 #include <string_view>
 
 inline std::string IndexedKey(std::string_view name, int index) {
-  return std::string(name) + "[" + std::to_string(index) + "]";
+  std::string key(name);
+  key += '[';
+  key += std::to_string(index);
+  key += ']';
+  return key;
 }
