@@ -10,7 +10,6 @@ namespace e2e {
 namespace {
 
 constexpr int kMessageTextId = 0xFFFF;  // the static control that holds a message box's text
-constexpr int kMessageIconId = 0x14;    // the static control that draws a message box's icon
 
 std::wstring WindowText(HWND window) {
   const int length = GetWindowTextLengthW(window);
@@ -49,6 +48,17 @@ BOOL CALLBACK CollectButton(HWND child, LPARAM parameter) {
   return TRUE;
 }
 
+// The static control that draws a message box's icon: id 0x14 on Windows, another under
+// Wine, so it is found by its style.
+BOOL CALLBACK FindIconControl(HWND child, LPARAM parameter) {
+  wchar_t className[64] = {};
+  GetClassNameW(child, className, 64);
+  const LONG_PTR style = GetWindowLongPtrW(child, GWL_STYLE);
+  if (lstrcmpiW(className, L"Static") != 0 || (style & SS_TYPEMASK) != SS_ICON) return TRUE;
+  *reinterpret_cast<HWND*>(parameter) = child;
+  return FALSE;
+}
+
 LRESULT CALLBACK DriverWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -60,7 +70,7 @@ IconKind ClassifyIconPixels(HWND iconControl) {
   if (!GetWindowRect(iconControl, &place)) return IconKind::None;
   const int width = place.right - place.left;
   const int height = place.bottom - place.top;
-  if (width <= 0 || height <= 0) return IconKind::None;
+  if (width <= 0 || height <= 0 || width > 256 || height > 256) return IconKind::None;
 
   HDC screen = GetDC(nullptr);
   HDC memory = CreateCompatibleDC(screen);
@@ -73,6 +83,11 @@ IconKind ClassifyIconPixels(HWND iconControl) {
   format.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(memory, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (bitmap == nullptr || bits == nullptr) {
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return IconKind::None;
+  }
   HGDIOBJ previous = SelectObject(memory, bitmap);
   BitBlt(memory, 0, 0, width, height, screen, place.left, place.top, SRCCOPY);
   GdiFlush();
@@ -152,7 +167,8 @@ MessageBoxSeen ReadMessageBox(HWND box) {
   seen.owner = GetWindow(box, GW_OWNER);
   EnumChildWindows(box, CollectButton, reinterpret_cast<LPARAM>(&seen.buttons));
   // The box may not be drawn yet when it is first found: look again for a short while.
-  HWND iconControl = GetDlgItem(box, kMessageIconId);
+  HWND iconControl = nullptr;
+  EnumChildWindows(box, FindIconControl, reinterpret_cast<LPARAM>(&iconControl));
   for (int attempt = 0; iconControl != nullptr && attempt < 40; ++attempt) {
     seen.icon = ClassifyIconPixels(iconControl);
     if (seen.icon != IconKind::None) break;

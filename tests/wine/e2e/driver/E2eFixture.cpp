@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdio>
+
 namespace e2e {
 
 namespace {
@@ -27,6 +29,22 @@ std::vector<Record> RecordsIn(const std::wstring& path) {
   const std::optional<std::string> bytes = ReadBytes(path);
   return bytes ? ParseRecords(*bytes) : std::vector<Record>{};
 }
+
+// A fault in the driver or in a program it started would otherwise start Wine's debugger,
+// which waits for a person and keeps the test run from ending.
+LONG WINAPI EndOnFault(EXCEPTION_POINTERS* fault) {
+  std::fprintf(stderr, "fault 0x%08lx at %p\n", fault->ExceptionRecord->ExceptionCode,
+               fault->ExceptionRecord->ExceptionAddress);
+  std::fflush(stderr);
+  TerminateProcess(GetCurrentProcess(), 3);
+  return EXCEPTION_EXECUTE_HANDLER;
+}
+
+const bool kFaultHandlerInstalled = [] {
+  SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX);
+  SetUnhandledExceptionFilter(EndOnFault);
+  return true;
+}();
 
 }  // namespace
 
@@ -67,8 +85,7 @@ void TobrinE2e::SetUp() {
 #ifndef TOBRIN_E2E_TOBRIN_HOST_PATH
   GTEST_SKIP() << "Tobrin.exe is not part of this build";
 #endif
-  RemoveFile(ViewerRecordPath());
-  RemoveFile(AddressRecordPath());
+  ClearRecords();
   RemoveFile(HandOffPath());
   WriteSettings(DefaultSettings());
 }
@@ -125,6 +142,39 @@ void TobrinE2e::ExpectCleanExit(ChildProcess& tobrin) {
   }
   EXPECT_EQ(tobrin.ExitCode(), 0u);
   EXPECT_TRUE(tobrin.WaitForJobToEmpty(kExitWait)) << "a program started by Tobrin did not end";
+}
+
+std::vector<std::string> TobrinE2e::FinishWhateverTheShellDoes(ChildProcess& tobrin) {
+  std::vector<std::string> texts;
+  const ULONGLONG end = GetTickCount64() + kExitWait;
+  while (!tobrin.WaitForExit(100) && GetTickCount64() < end) {
+    HWND box = WaitForWindowOfProcess(tobrin.Id(), L"#32770", 0);
+    if (box == nullptr) continue;
+    texts.push_back(ReadMessageBox(box).text);
+    PressOk(box);
+    PumpMessagesFor(200);
+  }
+  EXPECT_TRUE(tobrin.HasEnded()) << "Tobrin did not end in time";
+  if (tobrin.HasEnded()) EXPECT_EQ(tobrin.ExitCode(), 0u);
+  tobrin.Kill();
+  return texts;
+}
+
+void TobrinE2e::ExpectMessage(const MessageBoxSeen& seen, const std::string& text, IconKind icon, Owner owner) {
+  EXPECT_EQ(seen.caption, "トブリン＋") << Printable(seen.caption);
+  EXPECT_EQ(seen.text, text) << Printable(seen.text) << " instead of " << Printable(text);
+  EXPECT_EQ(seen.buttons, L"OK");
+  EXPECT_STREQ(IconName(seen.icon), IconName(icon)) << Printable(text);
+  if (owner == Owner::Foreground) {
+    EXPECT_EQ(seen.owner, Driver().Handle()) << "not owned by the foreground window: " << Printable(text);
+  } else {
+    EXPECT_EQ(seen.owner, nullptr) << "not owned by the desktop: " << Printable(text);
+  }
+}
+
+void TobrinE2e::ClearRecords() {
+  RemoveFile(ViewerRecordPath());
+  RemoveFile(AddressRecordPath());
 }
 
 std::vector<Record> TobrinE2e::ViewerRecords() const { return RecordsIn(ViewerRecordPath()); }

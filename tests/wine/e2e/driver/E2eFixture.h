@@ -53,6 +53,16 @@ class TobrinE2e : public ::testing::Test {
   // box that keeps Tobrin from ending is reported.
   void ExpectCleanExit(ChildProcess& tobrin);
 
+  // For starts whose outcome belongs to the shell: answers every message box Tobrin shows
+  // until it ends, expects exit code 0, then ends whatever the shell started. Returns the
+  // texts of the boxes.
+  std::vector<std::string> FinishWhateverTheShellDoes(ChildProcess& tobrin);
+
+  enum class Owner { Foreground, Desktop };
+  // Expects one of Tobrin's messages: the caption, one OK button, the text, icon and owner.
+  void ExpectMessage(const MessageBoxSeen& seen, const std::string& text, IconKind icon, Owner owner);
+
+  void ClearRecords();
   std::vector<Record> ViewerRecords() const;
   std::vector<Record> AddressRecords() const;
 
