@@ -37,6 +37,8 @@ bench: deps
 	cmake --build --preset bench
 	scripts/run-benchmarks.sh build/bench
 
+bench-wine: windows ; scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_startup_bench.exe
+
 run: deps windows
 	scripts/with-wine.sh scripts/run-demo.sh
 
