@@ -94,3 +94,28 @@ TEST(Jconvex, UrlEscapeNearTheEndOfTheResult) {
     EXPECT_EQ(UrlEscape(copy.view()), expected) << text;
   }
 }
+
+// The result is first sized by a guess that fits Japanese prose; half-width katakana (three
+// UTF-8 bytes for one) and single bytes from 0xA0 up outgrow it, at every length.
+TEST(Jconvex, ShiftJisToUtf8OutgrowsItsFirstGuess) {
+  struct Piece {
+    std::string sjis;
+    std::string utf8;
+  };
+  const Piece pieces[] = {
+      {"ｱ", FromHex("EF BD B1")},
+      {FromHex("FF"), FromHex("EF A3 B3")},
+      {"ｱa", FromHex("EF BD B1 61")},
+  };
+  for (const auto& piece : pieces) {
+    for (std::size_t count : {1, 2, 3, 5, 8, 13, 21, 100, 1000, 100000}) {
+      std::string sjis, utf8;
+      for (std::size_t k = 0; k < count; ++k) {
+        sjis += piece.sjis;
+        utf8 += piece.utf8;
+      }
+      const ExactCopy copy(sjis);
+      EXPECT_TRUE(SjisToUtf8(copy.view()) == utf8) << ToHex(piece.sjis) << " x " << count;
+    }
+  }
+}
