@@ -136,8 +136,9 @@ void Win32PopupForm::Popup(const std::vector<MenuItem>& items, Point at) {
   events_->OnPopup();
   // A menu closes on a click elsewhere only when its owner is the foreground window.
   SetForegroundWindow(window_);
-  const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
-                                    at.x, at.y, 0, window_, nullptr);
+  const int chosen =
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, at.x,
+                     at.y, 0, window_, nullptr);
   // Without a message after the menu, the next popup of a background window would close at once.
   PostMessageW(window_, WM_NULL, 0, 0);
   DestroyMenu(menu);

@@ -31,8 +31,7 @@ class Win32PopupForm final : public PopupForm {
   HWND Window() const { return window_; }
 
  private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   bool CreateFormWindow();
   void DestroyFormWindow();

@@ -11,9 +11,12 @@ namespace {
 
 UINT IconStyle(MessageIcon icon) {
   switch (icon) {
-    case MessageIcon::Information: return MB_ICONINFORMATION;
-    case MessageIcon::Warning: return MB_ICONWARNING;
-    case MessageIcon::Error: return MB_ICONERROR;
+    case MessageIcon::Information:
+      return MB_ICONINFORMATION;
+    case MessageIcon::Warning:
+      return MB_ICONWARNING;
+    case MessageIcon::Error:
+      return MB_ICONERROR;
   }
   return MB_ICONERROR;
 }
@@ -32,7 +35,8 @@ Point Win32Ui::CursorPos() const {
 
 void Win32Ui::ShowMessage(WindowHandle owner, const std::string& text, const std::string& caption,
                           MessageIcon icon) {
-  MessageBoxW(ToHwnd(owner), ToWide(text).c_str(), ToWide(caption).c_str(), MB_OK | IconStyle(icon));
+  MessageBoxW(ToHwnd(owner), ToWide(text).c_str(), ToWide(caption).c_str(),
+              MB_OK | IconStyle(icon));
 }
 
 void Win32Ui::ProcessMessages() {

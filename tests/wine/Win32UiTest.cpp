@@ -1,9 +1,8 @@
 // The Win32 user-interface parts driven for real: message boxes, the popup-menu form with its
 // menu and message loop, and the shell. A scripted user, run from a thread timer, acts inside
 // whatever modal loop is running (a menu's or a message box's), as a person at the screen would.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <deque>
 #include <functional>
@@ -99,7 +98,8 @@ struct SeenMessage {
 
 std::string WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return ToAnsi(text);
 }
 
@@ -107,7 +107,8 @@ std::string WindowText(HWND window) {
 HICON MessageIconOf(HWND box) {
   for (const int control : {0x14, 0x440}) {
     if (GetDlgItem(box, control) == nullptr) continue;
-    if (auto icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, control, STM_GETICON, 0, 0))) return icon;
+    if (auto icon = reinterpret_cast<HICON>(SendDlgItemMessageW(box, control, STM_GETICON, 0, 0)))
+      return icon;
   }
   return nullptr;
 }
@@ -118,7 +119,8 @@ ScriptedUser::Step ReadAndCloseMessage(std::optional<SeenMessage>& seen) {
     HWND box = FindOwnWindowOfClass(L"#32770");
     if (box == nullptr) return false;
     constexpr int kTextControl = 0xFFFF;
-    seen = SeenMessage{WindowText(box), WindowText(GetDlgItem(box, kTextControl)), MessageIconOf(box)};
+    seen =
+        SeenMessage{WindowText(box), WindowText(GetDlgItem(box, kTextControl)), MessageIconOf(box)};
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     return true;
   };
@@ -187,9 +189,15 @@ class RecordingEvents : public PopupFormEvents {
 // The launcher's ten entries in their fixed places, with the visibility of a page that has a
 // selection: both selection entries, sites 0 and 2, and the never-shown "閉じる".
 std::vector<MenuItem> LauncherLikeItems() {
-  return {{"選択範囲のソース表示", true}, {"選択範囲のテキスト表示", true}, {"-", true},
-          {"Google & 辞書", true},        {"隠れたサイト", false},          {"表示ソフト", true},
-          {"サイト3", false},             {"サイト4", false},               {"-", true},
+  return {{"選択範囲のソース表示", true},
+          {"選択範囲のテキスト表示", true},
+          {"-", true},
+          {"Google & 辞書", true},
+          {"隠れたサイト", false},
+          {"表示ソフト", true},
+          {"サイト3", false},
+          {"サイト4", false},
+          {"-", true},
           {"閉じる", false}};
 }
 
@@ -232,9 +240,12 @@ TEST(Win32PopupForm, MenuHoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne
     form.Run(kTitle, events);
 
     ASSERT_FALSE(user.TimedOut()) << "no popup menu appeared";
-    const std::vector<ShownEntry> expected = {
-        {"選択範囲のソース表示", 1, false}, {"選択範囲のテキスト表示", 2, false}, {"", 3, true},
-        {"Google && 辞書", 4, false},       {"表示ソフト", 6, false},             {"", 9, true}};
+    const std::vector<ShownEntry> expected = {{"選択範囲のソース表示", 1, false},
+                                              {"選択範囲のテキスト表示", 2, false},
+                                              {"", 3, true},
+                                              {"Google && 辞書", 4, false},
+                                              {"表示ソフト", 6, false},
+                                              {"", 9, true}};
     EXPECT_EQ(shown, expected);
     if (c.clicked) {
       EXPECT_EQ(events.clicks, std::vector<int>{*c.clicked});
@@ -320,12 +331,16 @@ TEST(Win32PopupForm, EscapedExceptionIsShownWithTheTitleAndTheLoopGoesOn) {
   } cases[] = {
       {"from OnShow",
        [](Win32PopupForm&, RecordingEvents& events) {
-         events.onShow = [] { throw std::runtime_error("C:\\一時\\~example.txt に書き込めません"); };
+         events.onShow = [] {
+           throw std::runtime_error("C:\\一時\\~example.txt に書き込めません");
+         };
        }},
       {"from OnDeactivate inside the window procedure",
        [](Win32PopupForm& form, RecordingEvents& events) {
          events.onShow = [&form] { PostMessageW(form.Window(), WM_ACTIVATEAPP, FALSE, 0); };
-         events.onDeactivate = [] { throw std::runtime_error("C:\\一時\\~example.txt に書き込めません"); };
+         events.onDeactivate = [] {
+           throw std::runtime_error("C:\\一時\\~example.txt に書き込めません");
+         };
        }},
   };
   for (const auto& c : cases) {
