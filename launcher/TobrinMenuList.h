@@ -1,8 +1,8 @@
 #pragma once
 // The invisible form that owns the launcher's popup menu in menu mode: with the hand-off
 // values that the start has read and checked, it reads the settings, pops the menu up at the
-// mouse pointer and carries out the chosen entry. The program ends when an entry has been handled, when the menu offers nothing, or
-// when the application loses activation.
+// mouse pointer and carries out the chosen entry. The program ends when an entry has been
+// handled, when the menu offers nothing, or when the application loses activation.
 #include <string>
 #include <vector>
 

@@ -120,6 +120,17 @@ TEST_F(ViewSourceTest, AFailedCopyOpensThePageItselfNotAStaleCopy) {
                                         std::string("\"") + kCachedPage + "\"")});
 }
 
+TEST_F(ViewSourceTest, WithoutATemporaryFolderThePageItselfIsOpened) {
+  m.folders.SetKernelTempPath("");
+  WriteViewer("1", "", "txt");
+  const int writesBefore = m.files.WriteCount();
+  Run({kCachedPage});
+  EXPECT_EQ(m.shell.executions,
+            std::vector<Execution>{Open("C:\\Tools\\viewer.exe",
+                                        std::string("\"") + kCachedPage + "\"")});
+  EXPECT_EQ(m.files.WriteCount(), writesBefore);
+}
+
 TEST_F(ViewSourceTest, AMissingPageIsHandedOnAsItIs) {
   const std::string missing = "C:\\nowhere\\ページ" + std::string(300, 'x') + ".htm";
   WriteViewer("1", "", "");
