@@ -161,21 +161,14 @@ std::string UrlEscape(std::string_view text) {
   std::size_t size = 0;
   for (unsigned char c : text) size += static_cast<unsigned char>(kEscapes[c][3]);
 
-  std::string result(size, '\0');
+  // Every byte writes all four bytes of its entry, and the next one overwrites what does not
+  // count; three bytes of room at the end take the excess of the last one.
+  std::string result(size + 3, '\0');
   char* out = result.data();
-  char* const end = out + size;
-  std::size_t i = 0;
-  // Three bytes are written for every byte, and the pointer moves on by the escape's length;
-  // near the end, where that would write past the result, only the escape's own bytes are.
-  for (; i < text.size() && end - out >= 3; ++i) {
-    const Escape& escape = kEscapes[static_cast<unsigned char>(text[i])];
-    std::memcpy(out, escape.data(), 3);
-    out += escape[3];
+  for (unsigned char c : text) {
+    std::memcpy(out, kEscapes[c].data(), 4);
+    out += kEscapes[c][3];
   }
-  for (; i < text.size(); ++i) {
-    const Escape& escape = kEscapes[static_cast<unsigned char>(text[i])];
-    std::memcpy(out, escape.data(), static_cast<std::size_t>(escape[3]));
-    out += escape[3];
-  }
+  result.resize(size);
   return result;
 }
