@@ -70,24 +70,20 @@ TEST(RecordParsing, DamagedTailIsReportedNotDropped) {
 // site tests rely on this delivery to see the exact address that the launcher opened.
 TEST_F(Harness, ShellDeliversSchemeAddressToRecorder) {
   ScopedUrlScheme scheme(L"tobrine2e", DriverFolder() + L"e2e_url_recorder.exe");
-  struct Case {
-    const wchar_t* address;
-  } cases[] = {{L"tobrine2e:plain?q=http%3A//example.com/"},
-               {L"tobrine2e:with raw spaces"},
-               {L"tobrine2e:日本語テキスト"},
-               {L"tobrine2e:two\r\nlines\r\n"}};
-  for (const Case& c : cases) {
+  const wchar_t* addresses[] = {L"tobrine2e:plain?q=http%3A//example.com/", L"tobrine2e:with raw spaces",
+                                L"tobrine2e:日本語テキスト", L"tobrine2e:two\r\nlines\r\n"};
+  for (const wchar_t* address : addresses) {
     RemoveFile(record_);
-    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", c.address, nullptr, nullptr, SW_SHOW));
+    const auto result = reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, L"open", address, nullptr, nullptr, SW_SHOW));
     PumpMessagesFor(0);
-    EXPECT_GT(result, 32) << Narrow(c.address);
+    EXPECT_GT(result, 32) << Narrow(address);
     std::vector<Record> records;
     for (int i = 0; i < 200 && records.empty(); ++i) {
       PumpMessagesFor(50);
       records = Records();
     }
-    ASSERT_EQ(records.size(), 1u) << Narrow(c.address);
-    EXPECT_EQ(ArgumentsOf(records[0].commandLine), "\"" + Narrow(c.address) + "\"");
+    ASSERT_EQ(records.size(), 1u) << Narrow(address);
+    EXPECT_EQ(ArgumentsOf(records[0].commandLine), "\"" + Narrow(address) + "\"");
   }
 }
 

@@ -155,7 +155,9 @@ std::vector<std::string> TobrinE2e::FinishWhateverTheShellDoes(ChildProcess& tob
     PumpMessagesFor(200);
   }
   EXPECT_TRUE(tobrin.HasEnded()) << "Tobrin did not end in time";
-  if (tobrin.HasEnded()) EXPECT_EQ(tobrin.ExitCode(), 0u);
+  if (tobrin.HasEnded()) {
+    EXPECT_EQ(tobrin.ExitCode(), 0u);
+  }
   tobrin.Kill();
   return texts;
 }
