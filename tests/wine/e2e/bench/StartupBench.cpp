@@ -6,8 +6,13 @@
 // cache folder, copying the page to the temporary folder, and asking the shell to start the
 // viewer. The viewer is the empty program, and Tobrin does not wait for it, so the viewer's
 // own start-up is not in Tobrin's figure; between two runs the driver waits until the
-// viewer has ended as well, outside the timed span. Runs of the two programs alternate, so
-// that a busy machine slows both alike. The figures are medians.
+// viewer has ended as well, outside the timed span. Runs of the programs alternate, so that
+// a busy machine slows all alike. The figures are medians.
+//
+// A third program is timed beside them for orientation: one that does nothing but ask the
+// shell to start the same empty viewer. It shows how much of Tobrin's time any start through
+// the shell costs under Wine (loading the shell and window libraries), and so what is left
+// to Tobrin's own work.
 //
 //   e2e_startup_bench.exe [runs]     (default 21)
 #include <windows.h>
@@ -60,6 +65,7 @@ int main(int argc, char** argv) {
   const std::wstring folder = e2e::DriverFolder() + L"bench-install\\";
   const std::wstring tobrin = folder + L"Tobrin.exe";
   const std::wstring empty = e2e::DriverFolder() + L"e2e_empty.exe";
+  const std::wstring shellOnly = e2e::DriverFolder() + L"e2e_shell_only.exe";
   e2e::MakeFolders(folder);
   if (!CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH).c_str(), tobrin.c_str(), FALSE)) {
     std::fprintf(stderr, "cannot copy Tobrin.exe\n");
@@ -72,25 +78,33 @@ int main(int argc, char** argv) {
   e2e::WriteBytes(page, std::string(20000, 'x'));
 
   // The first start of each warms Wine's caches; it is not counted.
-  TimeOneStart(empty, {});
-  TimeOneStart(tobrin, {page});
-  std::vector<double> emptyTimes, tobrinTimes;
+  struct Subject {
+    const char* name;
+    std::wstring program;
+    std::vector<std::wstring> arguments;
+    std::vector<double> times;
+  } subjects[] = {{"empty program", empty, {}, {}},
+                  {"Tobrin view-source", tobrin, {page}, {}},
+                  {"shell start only", shellOnly, {empty}, {}}};
+  for (Subject& subject : subjects) TimeOneStart(subject.program, subject.arguments);
   for (int i = 0; i < runs; ++i) {
-    const double emptyTime = TimeOneStart(empty, {});
-    const double tobrinTime = TimeOneStart(tobrin, {page});
-    if (emptyTime < 0 || tobrinTime < 0) {
-      std::fprintf(stderr, "run %d failed (empty %.1f ms, Tobrin %.1f ms)\n", i, emptyTime, tobrinTime);
-      return 1;
+    for (Subject& subject : subjects) {
+      const double time = TimeOneStart(subject.program, subject.arguments);
+      if (time < 0) {
+        std::fprintf(stderr, "run %d of %s failed\n", i, subject.name);
+        return 1;
+      }
+      subject.times.push_back(time);
     }
-    emptyTimes.push_back(emptyTime);
-    tobrinTimes.push_back(tobrinTime);
   }
-  const double emptyMedian = Median(emptyTimes);
-  const double tobrinMedian = Median(tobrinTimes);
+  const double emptyMedian = Median(subjects[0].times);
+  const double tobrinMedian = Median(subjects[1].times);
   std::printf("start to end, median of %d runs each (Wine)\n", runs);
-  std::printf("  empty program            %8.1f ms\n", emptyMedian);
-  std::printf("  Tobrin view-source       %8.1f ms\n", tobrinMedian);
-  std::printf("  ratio Tobrin / empty     %8.2f   (goal: below 1.50)\n", tobrinMedian / emptyMedian);
+  for (const Subject& subject : subjects) {
+    const double median = Median(subject.times);
+    std::printf("  %-20s %8.1f ms  %5.2f x empty\n", subject.name, median, median / emptyMedian);
+  }
+  std::printf("ratio Tobrin / empty program: %.2f (goal: below 1.50)\n", tobrinMedian / emptyMedian);
   return 0;
 #endif
 }
