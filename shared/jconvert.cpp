@@ -4,18 +4,15 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
-#include <memory>
+
+#include "shared/AsciiRun.h"
 
 namespace {
 
-constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
+using ascii_run::kHighBits;
+using ascii_run::Load8;
 
-std::uint64_t Load8(const unsigned char* p) {
-  std::uint64_t word;
-  std::memcpy(&word, p, sizeof word);
-  return word;
-}
+constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
 
 // True when one of the eight bytes of `word` is zero. Exact as long as no byte has its high
 // bit set, which the callers have checked before.
@@ -165,14 +162,6 @@ inline unsigned PutEucCharacter(unsigned c, unsigned next, unsigned char* out, s
   return 1 + notAscii;
 }
 
-// Copies ASCII from `i` on eight bytes at a time, as long as all eight are ASCII and lie
-// before `end`.
-void CopyAsciiRun(const unsigned char* p, std::size_t& i, std::size_t end, unsigned char*& out) {
-  for (std::uint64_t word; i + 8 <= end && ((word = Load8(p + i)) & kHighBits) == 0; i += 8, out += 8) {
-    std::memcpy(out, &word, sizeof word);
-  }
-}
-
 // Each byte of the text gives one byte of the result, a half-width katakana two, and a lead
 // byte cut off at the end two. Counting every byte from 0xA1 to 0xDF (trail bytes as well)
 // bounds the length without finding the characters, in a loop the compiler vectorises; the
@@ -180,7 +169,9 @@ void CopyAsciiRun(const unsigned char* p, std::size_t& i, std::size_t end, unsig
 // enough to be reused rather than fetched fresh from the kernel and touched anew each time.
 std::size_t EucLengthBound(const unsigned char* p, std::size_t length) {
   std::size_t katakanaRange = 0;
-  for (std::size_t i = 0; i < length; ++i) katakanaRange += static_cast<unsigned char>(p[i] - 0xA1) <= 0xDF - 0xA1;
+  for (std::size_t i = 0; i < length; ++i) {
+    katakanaRange += static_cast<unsigned char>(p[i] - 0xA1) <= 0xDF - 0xA1;
+  }
   return length + katakanaRange + 1;
 }
 
@@ -195,7 +186,7 @@ std::string SjisToEuc(std::string_view text) {
   unsigned char* out = begin;
   std::size_t i = 0;
   while (i + 1 < length) {
-    CopyAsciiRun(p, i, length - 1, out);
+    ascii_run::Copy(p, i, length - 1, out);
     if (i + 1 >= length) break;
     out += PutEucCharacter(p[i], p[i + 1], out, i);
   }

@@ -5,26 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#include "shared/AsciiRun.h"
 #include "shared/Cp932Table.h"
 
 namespace {
-
-constexpr std::uint64_t kHighBits = 0x8080808080808080ULL;
-
-// Eight bytes from `i` on, when all of them are ASCII and lie before `end`, are copied (when
-// `out` is given) and passed over; repeated as long as that holds.
-void PassAsciiRun(const unsigned char* p, std::size_t& i, std::size_t end, unsigned char** out) {
-  std::uint64_t word;
-  while (i + 8 <= end) {
-    std::memcpy(&word, p + i, sizeof word);
-    if ((word & kHighBits) != 0) return;
-    if (out != nullptr) {
-      std::memcpy(*out, &word, sizeof word);
-      *out += 8;
-    }
-    i += 8;
-  }
-}
 
 // The code page as one row of 256 UTF-16 units per lead byte, invalid trail bytes included,
 // so that a pair is decoded by one load and no range check.
@@ -116,7 +100,7 @@ std::string SjisToUtf8(std::string_view text) {
     unsigned char* const end = begin + result.size() - kStepRoom;
     // Steps while the room left is surely enough; then the loop above makes more room.
     while (i < length && end - out >= 8) {
-      PassAsciiRun(p, i, std::min(length, i + static_cast<std::size_t>(end - out)), &out);
+      ascii_run::Copy(p, i, std::min(length, i + static_cast<std::size_t>(end - out)), out);
       if (i >= length) break;
       const Step step = DecodeStep(table, p[i], i + 1 < length ? p[i + 1] : 0);
       out += PutUtf8(step.unit, out);
