@@ -83,7 +83,7 @@ TEST_F(Harness, ShellDeliversSchemeAddressToRecorder) {
       records = Records();
     }
     ASSERT_EQ(records.size(), 1u) << Narrow(address);
-    EXPECT_EQ(ArgumentsOf(records[0].commandLine), "\"" + Narrow(address) + "\"");
+    EXPECT_EQ(ArgumentsOf(records[0].commandLine), Quoted(Narrow(address)));
   }
 }
 

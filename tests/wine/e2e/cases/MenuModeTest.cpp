@@ -41,7 +41,7 @@ class MenuMode : public TobrinE2e {
   void ExpectOneAddress(const std::string& address) {
     const auto records = AddressRecords();
     ASSERT_EQ(records.size(), 1u) << "addresses opened";
-    EXPECT_EQ(ArgumentsOf(records[0].commandLine), "\"" + address + "\"") << Printable(records[0].commandLine);
+    EXPECT_EQ(ArgumentsOf(records[0].commandLine), Quoted(address)) << Printable(records[0].commandLine);
   }
 
   const std::wstring temp_ = TemporaryFolder();
@@ -74,7 +74,7 @@ TEST_F(MenuMode, SelectionEntriesOpenSelectionFileInViewer) {
 
     const auto records = ViewerRecords();
     ASSERT_EQ(records.size(), 1u) << "viewer starts";
-    EXPECT_EQ(ArgumentsOf(records[0].commandLine), " -v \"" + Narrow(selectionFile) + "\"")
+    EXPECT_EQ(ArgumentsOf(records[0].commandLine), " -v " + Quoted(Narrow(selectionFile)))
         << Printable(records[0].commandLine);
     ASSERT_TRUE(records[0].file.has_value());
     EXPECT_EQ(*records[0].file, c.content) << Printable(*records[0].file);

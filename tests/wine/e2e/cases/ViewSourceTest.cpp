@@ -38,7 +38,7 @@ class ViewSource : public TobrinE2e {
   const std::wstring temp_ = TemporaryFolder();
 };
 
-std::string Quoted(const std::wstring& path) { return "\"" + Narrow(path) + "\""; }
+std::string Quoted(const std::wstring& path) { return e2e::Quoted(Narrow(path)); }
 
 // Options, extension and the cache folder decide the parameters and whether the viewer gets
 // the page itself or a fresh copy of it in the temporary folder.

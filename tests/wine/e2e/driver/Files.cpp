@@ -24,6 +24,13 @@ std::string Narrow(const std::wstring& wide) {
   return sjis;
 }
 
+std::string Quoted(const std::string& text) {
+  std::string quoted;
+  quoted.reserve(text.size() + 2);
+  quoted.append(1, '"').append(text).append(1, '"');
+  return quoted;
+}
+
 std::wstring WindowsPathOfHostPath(const std::string& hostPath) {
   std::wstring path = L"Z:";
   for (char c : hostPath) path.push_back(c == '/' ? L'\\' : static_cast<wchar_t>(static_cast<unsigned char>(c)));

@@ -9,6 +9,9 @@ namespace e2e {
 std::wstring Widen(const std::string& sjis);
 std::string Narrow(const std::wstring& wide);
 
+// The text in double quotes, as a path or an address stands on a command line.
+std::string Quoted(const std::string& text);
+
 // A Linux path as the Windows path under which Wine shows it (drive Z: is the root).
 std::wstring WindowsPathOfHostPath(const std::string& hostPath);
 
