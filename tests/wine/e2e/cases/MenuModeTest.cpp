@@ -17,6 +17,8 @@ std::string HandOff(const std::string& address, const std::string& host, const s
 const std::string kEscapedAddress = "http%3A//www.example.com/%u65E5%u672C/a%20b.html";
 const std::string kSelectionHtml = "<b>\x93\xfa\x96\x7b</b>\n<i>\x95\x5c</i>";  // 日本, 表 with LF
 const std::string kSelectionText = "\x93\xfa\x96\x7b a+b\n\x95\x5c";             // 日本 a+b LF 表
+// The selection text as the launcher reads it back: CR LF line ends and a closing CR LF.
+const std::string kSelectionTextCrLf = "\x93\xfa\x96\x7b a+b\r\n\x95\x5c\r\n";
 
 class MenuMode : public TobrinE2e {
  protected:
@@ -58,8 +60,8 @@ TEST_F(MenuMode, SelectionEntriesOpenSelectionFileInViewer) {
     std::string content;
   } cases[] = {
       {"source, www host", 1, "www.example.co.jp", L"~example.txt", "<b>\x93\xfa\x96\x7b</b>\r\n<i>\x95\x5c</i>\r\n"},
-      {"text, plain host", 2, "news.example.com", L"~news.txt", "\x93\xfa\x96\x7b a+b\r\n\x95\x5c\r\n"},
-      {"text, upper-case WWW", 2, "WWW.example.com", L"~WWW.txt", "\x93\xfa\x96\x7b a+b\r\n\x95\x5c\r\n"},
+      {"text, plain host", 2, "news.example.com", L"~news.txt", kSelectionTextCrLf},
+      {"text, upper-case WWW", 2, "WWW.example.com", L"~WWW.txt", kSelectionTextCrLf},
   };
   LauncherSettings settings = MenuSettings();
   settings.sites[0] = SiteSlot{1, std::string(kSiteScheme) + "sel?q=", 1, 0, "選択を検索"};
@@ -90,7 +92,7 @@ TEST_F(MenuMode, SelectionSitesGetTextInTheirEncoding) {
     int encoding;
     std::string sent;
   } cases[] = {
-      {0, "\x93\xfa\x96\x7b a+b\r\n\x95\x5c\r\n"},
+      {0, kSelectionTextCrLf},
       {1, "%C6%FC%CB%DC+a%2Bb%0D%0A%C9%BD%0D%0A"},
       {2, "%E6%97%A5%E6%9C%AC+a%2Bb%0D%0A%E8%A1%A8%0D%0A"},
   };
@@ -210,12 +212,12 @@ TEST_F(MenuMode, HostCannotLeadSelectionFileOutOfTemporaryFolder) {
     const auto records = ViewerRecords();
     ASSERT_EQ(records.size(), 1u);
     const std::string arguments = ArgumentsOf(records[0].commandLine);
-    const std::string tempBytes = Narrow(temp_);
-    ASSERT_EQ(arguments.rfind(" -v \"" + tempBytes + "~", 0), 0u) << Printable(arguments);
-    const std::string name = arguments.substr(5 + tempBytes.size(), arguments.size() - 6 - tempBytes.size());
+    const std::string lead = " -v \"" + Narrow(temp_);
+    ASSERT_EQ(arguments.rfind(lead + "~", 0), 0u) << Printable(arguments);
+    const std::string name = arguments.substr(lead.size(), arguments.size() - lead.size() - 1);
     EXPECT_EQ(name.find_first_of("\\/:"), std::string::npos) << Printable(name);
     ASSERT_TRUE(records[0].file.has_value());
-    EXPECT_EQ(*records[0].file, "\x93\xfa\x96\x7b a+b\r\n\x95\x5c\r\n");
+    EXPECT_EQ(*records[0].file, kSelectionTextCrLf);
   }
   EXPECT_FALSE(FileExists(L"C:\\e2e-escaped.txt"));
   EXPECT_FALSE(FileExists(temp_ + L"..\\..\\e2e-escaped.txt"));
