@@ -79,19 +79,35 @@ TEST(Jconvex, UrlEscape) {
   }
 }
 
-// Escapes are written three bytes at a time until the last few: every mix near the end.
-TEST(Jconvex, UrlEscapeNearTheEndOfTheResult) {
-  const std::string pieces[] = {"a", "~", " "};
-  const std::string escapes[] = {"a", "%7E", "+"};
-  for (int mix = 0; mix < 3 * 3 * 3 * 3; ++mix) {
-    std::string text = "ab";
-    std::string expected = "ab";
-    for (int k = 0, m = mix; k < 4; ++k, m /= 3) {
-      text += pieces[m % 3];
-      expected += escapes[m % 3];
+// Escapes are written four bytes at a time, eight bytes from 0x80 up in a row on a path of
+// their own: every mix after prefixes that put the end and the eight-byte blocks at each place.
+TEST(Jconvex, UrlEscapeAtEveryBlockBoundary) {
+  const std::string kana = "%82%A0%82%A2%82%A4%82%A6";  // あいうえ, eight bytes from 0x80 up
+  struct Prefix {
+    std::string text;
+    std::string escaped;
+  };
+  const Prefix prefixes[] = {
+      {"", ""},
+      {"ab", "ab"},
+      {"あいうえ", kana},
+      {"aあいうえ", "a" + kana},
+      {"あいうえお", kana + "%82%A8"},
+      {"ab~あいうえ", "ab%7E" + kana},
+  };
+  const std::string pieces[] = {"a", "~", " ", "あ"};
+  const std::string escapes[] = {"a", "%7E", "+", "%82%A0"};
+  for (const auto& prefix : prefixes) {
+    for (int mix = 0; mix < 4 * 4 * 4 * 4; ++mix) {
+      std::string text = prefix.text;
+      std::string expected = prefix.escaped;
+      for (int k = 0, m = mix; k < 4; ++k, m /= 4) {
+        text += pieces[m % 4];
+        expected += escapes[m % 4];
+      }
+      const ExactCopy copy(text);
+      EXPECT_EQ(UrlEscape(copy.view()), expected) << text;
     }
-    const ExactCopy copy(text);
-    EXPECT_EQ(UrlEscape(copy.view()), expected) << text;
   }
 }
 
