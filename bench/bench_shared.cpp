@@ -39,7 +39,8 @@ class Random {
 
 void AppendAsciiWord(std::string& text, Random& random) {
   const std::uint32_t length = 2 + random.Below(7);
-  for (std::uint32_t k = 0; k < length; ++k) text.push_back(static_cast<char>('a' + random.Below(26)));
+  for (std::uint32_t k = 0; k < length; ++k)
+    text.push_back(static_cast<char>('a' + random.Below(26)));
   text.push_back(' ');
 }
 
@@ -110,7 +111,8 @@ std::string MakeDelimitedCorpus(const std::string& japanese) {
   text.reserve(japanese.size() + japanese.size() / 64);
   int lines = 0;
   std::size_t start = 0;
-  for (std::size_t end; (end = japanese.find("\r\n", start)) != std::string::npos; start = end + 2) {
+  for (std::size_t end; (end = japanese.find("\r\n", start)) != std::string::npos;
+       start = end + 2) {
     text.append(japanese, start, end + 2 - start);
     if (++lines % 16 == 0) text += "<DELIMITER>";
   }
@@ -131,7 +133,9 @@ const Corpora& TheCorpora() {
 
 const std::string& CorpusNamed(const std::string& name) {
   const Corpora& corpora = TheCorpora();
-  return name == "japanese" ? corpora.japanese : name == "ascii" ? corpora.ascii : corpora.delimited;
+  return name == "japanese" ? corpora.japanese
+         : name == "ascii"  ? corpora.ascii
+                            : corpora.delimited;
 }
 
 // iconv into a buffer made and touched once, so that only the conversion is timed.
@@ -251,8 +255,10 @@ void RunOurs(benchmark::State& state, const std::string& corpusName, Against aga
   const References& references = corpusName == "ascii" ? all.ascii : all.japanese;
   const double memcpyRate = corpusName == "delimited" ? all.delimitedMemcpy : references.memcpy;
   state.counters["pct_memcpy"] = 100.0 * rate / memcpyRate;
-  if (against == Against::kIconvSjisToEuc) state.counters["x_iconv"] = rate / references.iconvSjisToEuc;
-  if (against == Against::kIconvCp932ToUtf8) state.counters["x_iconv"] = rate / references.iconvCp932ToUtf8;
+  if (against == Against::kIconvSjisToEuc)
+    state.counters["x_iconv"] = rate / references.iconvSjisToEuc;
+  if (against == Against::kIconvCp932ToUtf8)
+    state.counters["x_iconv"] = rate / references.iconvCp932ToUtf8;
 }
 
 void BM_SjisToEuc(benchmark::State& state, const std::string& corpus) {
@@ -294,9 +300,12 @@ void BM_Reference(benchmark::State& state, const std::string& corpusName, const 
   IconvRun toEuc("EUC-JP", "SHIFT_JIS", corpus);
   IconvRun toUtf8("UTF-8", "CP932", corpus);
   MemcpyRun copy(corpus);
-  if (kind == "IconvSjisToEucJp") run = std::ref(toEuc);
-  else if (kind == "IconvCp932ToUtf8") run = std::ref(toUtf8);
-  else run = std::ref(copy);
+  if (kind == "IconvSjisToEucJp")
+    run = std::ref(toEuc);
+  else if (kind == "IconvCp932ToUtf8")
+    run = std::ref(toUtf8);
+  else
+    run = std::ref(copy);
   for (auto _ : state) run();
   state.SetBytesProcessed(static_cast<std::int64_t>(corpus.size()) * state.iterations());
 }
@@ -305,7 +314,8 @@ void RegisterAll() {
   for (const char* corpus : {"japanese", "ascii"}) {
     const std::string name = corpus;
     benchmark::RegisterBenchmark(("SjisToEuc/" + name).c_str(), BM_SjisToEuc, name);
-    benchmark::RegisterBenchmark(("ConvertKanjiCode_kcEuc/" + name).c_str(), BM_ConvertKanjiCodeToEuc, name);
+    benchmark::RegisterBenchmark(("ConvertKanjiCode_kcEuc/" + name).c_str(),
+                                 BM_ConvertKanjiCodeToEuc, name);
     benchmark::RegisterBenchmark(("SjisToUtf8/" + name).c_str(), BM_SjisToUtf8, name);
     benchmark::RegisterBenchmark(("UrlEscape/" + name).c_str(), BM_UrlEscape, name);
     benchmark::RegisterBenchmark(("DetectKanjiCode/" + name).c_str(), BM_DetectKanjiCode, name);
@@ -325,13 +335,14 @@ void RegisterAll() {
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   const AllReferences& references = TheReferences();
-  std::printf("References on this machine, MB/s (Japanese corpus / ASCII corpus):\n"
-              "  iconv SHIFT_JIS->EUC-JP %8.1f / %8.1f\n"
-              "  iconv CP932->UTF-8      %8.1f / %8.1f\n"
-              "  memcpy                  %8.1f / %8.1f\n",
-              references.japanese.iconvSjisToEuc / 1e6, references.ascii.iconvSjisToEuc / 1e6,
-              references.japanese.iconvCp932ToUtf8 / 1e6, references.ascii.iconvCp932ToUtf8 / 1e6,
-              references.japanese.memcpy / 1e6, references.ascii.memcpy / 1e6);
+  std::printf(
+      "References on this machine, MB/s (Japanese corpus / ASCII corpus):\n"
+      "  iconv SHIFT_JIS->EUC-JP %8.1f / %8.1f\n"
+      "  iconv CP932->UTF-8      %8.1f / %8.1f\n"
+      "  memcpy                  %8.1f / %8.1f\n",
+      references.japanese.iconvSjisToEuc / 1e6, references.ascii.iconvSjisToEuc / 1e6,
+      references.japanese.iconvCp932ToUtf8 / 1e6, references.ascii.iconvCp932ToUtf8 / 1e6,
+      references.japanese.memcpy / 1e6, references.ascii.memcpy / 1e6);
   RegisterAll();
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

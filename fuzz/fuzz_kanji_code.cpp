@@ -29,7 +29,8 @@ bool IsBmpUtf8(std::string_view text) {
     } else if (c >= 0xC2 && c <= 0xDF && continuation(1)) {
       i += 2;
     } else if ((c & 0xF0) == 0xE0 && continuation(1) && continuation(2)) {
-      const unsigned unit = (c & 0x0Fu) << 12 | (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
+      const unsigned unit = (c & 0x0Fu) << 12 |
+                            (static_cast<unsigned char>(text[i + 1]) & 0x3Fu) << 6 |
                             (static_cast<unsigned char>(text[i + 2]) & 0x3Fu);
       if (unit < 0x800 || (unit >= 0xD800 && unit <= 0xDFFF)) return false;
       i += 3;
@@ -96,9 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(fromJis.size() <= size);
 
   const std::string converted = ConvertKanjiCode(text, kcEuc);
-  if (code == kcSjis) Require(converted == euc);
-  else if (code == kcJis || code == kcJisOld) Require(converted == fromJis);
-  else Require(converted == text);
+  if (code == kcSjis) {
+    Require(converted == euc);
+  } else if (code == kcJis || code == kcJisOld) {
+    Require(converted == fromJis);
+  } else {
+    Require(converted == text);
+  }
   Require(ConvertKanjiCode(text, kcSjis) == text);
 
   // One to three bytes for each byte, valid UTF-8 whatever the input.

@@ -9,7 +9,7 @@
 namespace cp932 {
 
 namespace detail {
-inline constexpr int kLeadCount = 60;   // 0x81-0x9F and 0xE0-0xFC
+inline constexpr int kLeadCount = 60;  // 0x81-0x9F and 0xE0-0xFC
 inline constexpr int kTrailFirst = 0x40;
 inline constexpr int kTrailLast = 0xFC;
 extern const char16_t kDoubleByte[kLeadCount][kTrailLast - kTrailFirst + 1];
@@ -30,12 +30,18 @@ constexpr char16_t DecodeSingleByte(unsigned char c) {
   if (c < 0x80) return c;
   if (c >= 0xA1 && c <= 0xDF) return static_cast<char16_t>(0xFF61 + (c - 0xA1));
   switch (c) {
-    case 0x80: return 0x0080;
-    case 0xA0: return 0xF8F0;
-    case 0xFD: return 0xF8F1;
-    case 0xFE: return 0xF8F2;
-    case 0xFF: return 0xF8F3;
-    default: return kSubstitute;
+    case 0x80:
+      return 0x0080;
+    case 0xA0:
+      return 0xF8F0;
+    case 0xFD:
+      return 0xF8F1;
+    case 0xFE:
+      return 0xF8F2;
+    case 0xFF:
+      return 0xF8F3;
+    default:
+      return kSubstitute;
   }
 }
 

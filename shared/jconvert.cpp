@@ -55,8 +55,11 @@ TKanjiCode DetectKanjiCode(std::string_view text) {
     if (c == 0x1B) {
       if (p[i + 1] == '$') {
         const unsigned set = byteAt(i + 2);
-        if (set == 'B') code = kcJis;
-        else if (set == '@') code = kcJisOld;
+        if (set == 'B') {
+          code = kcJis;
+        } else if (set == '@') {
+          code = kcJisOld;
+        }
         i += 3;
       } else {
         i += 2;
@@ -69,8 +72,11 @@ TKanjiCode DetectKanjiCode(std::string_view text) {
       code = kcSjis;
     } else if (c == 0x8E) {
       const unsigned d = p[i + 1];
-      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0) || InRange(d, 0xE0, 0xFC)) code = kcSjis;
-      else if (InRange(d, 0xA1, 0xDF)) code = kcEucOrSjis;
+      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0) || InRange(d, 0xE0, 0xFC)) {
+        code = kcSjis;
+      } else if (InRange(d, 0xA1, 0xDF)) {
+        code = kcEucOrSjis;
+      }
       i += 2;
     } else if (InRange(c, 0xA1, 0xDF)) {
       const unsigned d = p[i + 1];
@@ -84,8 +90,11 @@ TKanjiCode DetectKanjiCode(std::string_view text) {
         // the byte that ends the run is taken with it.
         code = kcEucOrSjis;
         while (i < length && p[i] >= 0x40 && code == kcEucOrSjis) {
-          if (InRange(p[i], 0x81, 0x8D) || InRange(p[i], 0x8F, 0x9C)) code = kcSjis;
-          else if (p[i] == 0xFD || p[i] == 0xFE) code = kcEuc;
+          if (InRange(p[i], 0x81, 0x8D) || InRange(p[i], 0x8F, 0x9C)) {
+            code = kcSjis;
+          } else if (p[i] == 0xFD || p[i] == 0xFE) {
+            code = kcEuc;
+          }
           ++i;
         }
         ++i;
@@ -96,9 +105,13 @@ TKanjiCode DetectKanjiCode(std::string_view text) {
       code = kcEuc;
     } else {  // 0xE0 to 0xEF
       const unsigned d = p[i + 1];
-      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0)) code = kcSjis;
-      else if (d == 0xFD || d == 0xFE) code = kcEuc;
-      else if (InRange(d, 0xA1, 0xFC)) code = kcEucOrSjis;
+      if (InRange(d, 0x40, 0x7E) || InRange(d, 0x80, 0xA0)) {
+        code = kcSjis;
+      } else if (d == 0xFD || d == 0xFE) {
+        code = kcEuc;
+      } else if (InRange(d, 0xA1, 0xFC)) {
+        code = kcEucOrSjis;
+      }
       i += 2;
     }
   }
@@ -211,8 +224,11 @@ std::string JisToEuc(std::string_view text) {
     if (c == 0x1B) {
       // ESC and two more bytes; the first of them picks the mode, the second is skipped.
       if (i + 2 >= text.size()) break;
-      if (text[i + 1] == '$') doubleByte = true;
-      else if (text[i + 1] == '(') doubleByte = false;
+      if (text[i + 1] == '$') {
+        doubleByte = true;
+      } else if (text[i + 1] == '(') {
+        doubleByte = false;
+      }
       i += 2;
     } else if (doubleByte && c >= 0x21 && c <= 0x7E) {
       result[written++] = static_cast<char>(c | 0x80);

@@ -35,8 +35,8 @@ const PairTable& ThePairTable() {
   return table;
 }
 
-// One character of the text at `i`, whose next byte is `next` (0 past the end), decoded as
-// cp932::DecodeAt does, but without branches: in Japanese text the kind of the next
+// The character that starts with the byte `c`, followed by `next` (0 past the end), decoded
+// as cp932::DecodeAt does, but without branches: in Japanese text the kind of the next
 // character is unpredictable, and mispredicted branches would cost more than the work.
 struct Step {
   char16_t unit;
@@ -45,7 +45,8 @@ struct Step {
 
 inline Step DecodeStep(const PairTable& table, unsigned c, unsigned next) {
   // Arithmetic rather than a table, as the position of the next step waits for it.
-  const unsigned lead = static_cast<unsigned>(c - 0x81 <= 0x9F - 0x81) | static_cast<unsigned>(c - 0xE0 <= 0xFC - 0xE0);
+  const unsigned lead = static_cast<unsigned>(c - 0x81 <= 0x9F - 0x81) |
+                        static_cast<unsigned>(c - 0xE0 <= 0xFC - 0xE0);
   const unsigned pair = lead & static_cast<unsigned>(next != 0);
   const char16_t asPair = table.unit[table.row[c]][next];
   const char16_t asSingle = table.single[c];
@@ -129,9 +130,12 @@ constexpr std::array<Escape, 256> MakeEscapes() {
   constexpr char kHex[] = "0123456789ABCDEF";
   std::array<Escape, 256> escapes{};
   for (unsigned c = 0; c < 256; ++c) {
-    if (StaysAsIs(c)) escapes[c] = {static_cast<char>(c), 0, 0, 1};
-    else if (c == ' ') escapes[c] = {'+', 0, 0, 1};
-    else escapes[c] = {'%', kHex[c >> 4], kHex[c & 15], 3};
+    if (StaysAsIs(c))
+      escapes[c] = {static_cast<char>(c), 0, 0, 1};
+    else if (c == ' ')
+      escapes[c] = {'+', 0, 0, 1};
+    else
+      escapes[c] = {'%', kHex[c >> 4], kHex[c & 15], 3};
   }
   return escapes;
 }

@@ -30,7 +30,8 @@ std::unique_ptr<ReverseTable> BuildReverseTable() {
   table->fill(kNoCode);
   for (unsigned c = 0; c < 0x100; ++c) {
     if (IsSjisLeadByte(static_cast<unsigned char>(c))) continue;
-    (*table)[cp932::DecodeSingleByte(static_cast<unsigned char>(c))] = static_cast<unsigned short>(c);
+    (*table)[cp932::DecodeSingleByte(static_cast<unsigned char>(c))] =
+        static_cast<unsigned short>(c);
   }
   for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
     if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;

@@ -12,7 +12,10 @@ inline std::string FromHex(std::string_view hex) {
   auto nibble = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
   std::string bytes;
   for (std::size_t i = 0; i + 1 < hex.size();) {
-    if (hex[i] == ' ') { ++i; continue; }
+    if (hex[i] == ' ') {
+      ++i;
+      continue;
+    }
     bytes.push_back(static_cast<char>(nibble(hex[i]) << 4 | nibble(hex[i + 1])));
     i += 2;
   }

@@ -2,9 +2,8 @@
 // Native only: the cross build for Windows has no iconv.
 #if !defined(_WIN32)
 
-#include <iconv.h>
-
 #include <gtest/gtest.h>
+#include <iconv.h>
 
 #include <optional>
 #include <set>

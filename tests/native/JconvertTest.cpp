@@ -1,9 +1,8 @@
-#include "shared/jconvert.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "shared/jconvert.h"
 #include "shared/jconvex.h"
 #include "tests/native/ByteText.h"
 
@@ -163,8 +162,8 @@ TEST(Jconvert, ShiftJisToEucJpAroundAsciiRuns) {
   for (std::size_t run = 0; run < 20; ++run) {
     for (std::size_t lead = 0; lead < 3; ++lead) {
       const std::string sjis = Ascii(lead) + "ｱ" + Ascii(run) + "あ" + Ascii(run % 9) + "\x82";
-      const std::string euc =
-          Ascii(lead) + FromHex("8E B1") + Ascii(run) + FromHex("A4 A2") + Ascii(run % 9) + FromHex("A3 E1");
+      const std::string euc = Ascii(lead) + FromHex("8E B1") + Ascii(run) + FromHex("A4 A2") +
+                              Ascii(run % 9) + FromHex("A3 E1");
       const ExactCopy copy(sjis);
       EXPECT_EQ(ToHex(SjisToEuc(copy.view())), ToHex(euc)) << run << " " << lead;
     }
@@ -240,7 +239,7 @@ std::string Repeat(const std::string& piece, std::size_t times) {
 // step would not finish). Every view is a block of exactly its size.
 TEST(EncodingsOnBadInput, HundredMegabytesConvertPieceByPiece) {
   const std::size_t kTarget = 100u << 20;
-  const std::string piece = "あｶa\x1B" "b" + FromHex("FF FF 00 80 A0 FD 82 9E 81 00 F0 40 0D 0A");
+  const std::string piece = "あｶa" + FromHex("1B 62 FF FF 00 80 A0 FD 82 9E 81 00 F0 40 0D 0A");
   const std::size_t times = kTarget / piece.size();
   const ExactCopy text(Repeat(piece, times));
   EXPECT_EQ(DetectKanjiCode(text.view()), kcNonText);

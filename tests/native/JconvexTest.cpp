@@ -1,9 +1,8 @@
-#include "shared/jconvex.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "shared/jconvex.h"
 #include "tests/native/ByteText.h"
 
 using bytetext::ExactCopy;
@@ -50,8 +49,9 @@ TEST(Jconvex, ShiftJisToUtf8AroundAsciiRuns) {
   for (std::size_t run = 0; run < 20; ++run) {
     const std::string ascii(run, 'x');
     const ExactCopy sjis("ｱ" + ascii + "あ" + ascii + "\x81");
-    EXPECT_EQ(ToHex(SjisToUtf8(sjis.view())),
-              ToHex(FromHex("EF BD B1") + ascii + FromHex("E3 81 82") + ascii + FromHex("E3 83 BB")))
+    EXPECT_EQ(
+        ToHex(SjisToUtf8(sjis.view())),
+        ToHex(FromHex("EF BD B1") + ascii + FromHex("E3 81 82") + ascii + FromHex("E3 83 BB")))
         << run;
   }
 }
@@ -66,7 +66,8 @@ TEST(Jconvex, UrlEscape) {
       {"empty", "", ""},
       {"letters, digits and the ten marks stay", "AZaz09!$'()*-.@_", "AZaz09!$'()*-.@_"},
       {"space", " a ", "+a+"},
-      {"reserved and other marks", "~/+%&=?#\"<>,;:[]^`{|}\\", "%7E%2F%2B%25%26%3D%3F%23%22%3C%3E%2C%3B%3A%5B%5D%5E%60%7B%7C%7D%5C"},
+      {"reserved and other marks", "~/+%&=?#\"<>,;:[]^`{|}\\",
+       "%7E%2F%2B%25%26%3D%3F%23%22%3C%3E%2C%3B%3A%5B%5D%5E%60%7B%7C%7D%5C"},
       {"line ends and controls", "\r\n\t\x7F", "%0D%0A%09%7F"},
       {"upper-case hex digits from 0x80 up", FromHex("80 9F A0 AB FF"), "%80%9F%A0%AB%FF"},
       {"Shift_JIS", "表", "%95%5C"},

@@ -1,7 +1,6 @@
-#include "platform/memory/MemoryCodePage.h"
-
 #include <gtest/gtest.h>
 
+#include "platform/memory/MemoryCodePage.h"
 #include "tests/native/ByteText.h"
 
 using bytetext::FromHex;
@@ -19,9 +18,9 @@ TEST(MemoryCodePage, ConvertsAsWindowsDoes) {
       {"", u""},
       {"aあｱ表", u"aあｱ表"},
       {FromHex("80 A0 FD"), u"\u0080\uF8F0\uF8F1"},
-      {FromHex("81 20"), u"・"},                 // a pair that is no character
+      {FromHex("81 20"), u"・"},                                 // a pair that is no character
       {std::string("\x81\0a", 3), std::u16string(u"・\0a", 3)},  // zero is never a trail byte
-      {FromHex("61 81"), u"a・"},                // lead byte cut off at the end
+      {FromHex("61 81"), u"a・"},                                // lead byte cut off at the end
   };
   for (const auto& c : toWide) {
     EXPECT_EQ(codePage.AnsiToWide(c.sjis), c.wide) << ToHex(c.sjis);
@@ -45,5 +44,7 @@ TEST(MemoryCodePage, ConvertsAsWindowsDoes) {
   // (Outside the assertion: its text is kept as Shift_JIS, which has no "é".)
   const std::u16string beyondTheCodePage = u"aé表\U0001F600";
   EXPECT_EQ(ToHex(codePage.WideToUtf8(beyondTheCodePage)), "61 C3 A9 E8 A1 A8 F0 9F 98 80");
-  EXPECT_EQ(ToHex(codePage.WideToUtf8(u"\xD800" u"a")), "EF BF BD 61");
+  EXPECT_EQ(ToHex(codePage.WideToUtf8(u"\xD800"
+                                      u"a")),
+            "EF BF BD 61");
 }

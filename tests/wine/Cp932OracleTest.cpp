@@ -1,9 +1,8 @@
 // Our code page 932 conversions against Windows' own (MultiByteToWideChar and
 // WideCharToMultiByte), for every single byte, every two-byte sequence from a byte 0x80 up,
 // and every UTF-16 unit.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -104,9 +103,12 @@ TEST(Cp932Oracle, MemoryCodePageAgreesWithWindows) {
   }
   // Every UTF-16 unit on its own (surrogates included), then a whole surrogate pair.
   std::vector<std::u16string> texts;
-  for (unsigned unit = 1; unit < 0x10000; ++unit) texts.push_back(std::u16string(1, static_cast<char16_t>(unit)));
+  for (unsigned unit = 1; unit < 0x10000; ++unit)
+    texts.push_back(std::u16string(1, static_cast<char16_t>(unit)));
   texts.push_back(u"\xD83D\xDE00");
-  texts.push_back(u"a\xDE00" u"b\xD83D");
+  texts.push_back(
+      u"a\xDE00"
+      u"b\xD83D");
   for (const std::u16string& text : texts) {
     const std::string ansi = codePage.WideToAnsi(text);
     const std::string windowsAnsi = WindowsFromWide(932, text);
