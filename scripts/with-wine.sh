@@ -39,6 +39,8 @@ fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1 || true
+  # wineboot leaves its own server running for a while; a persistent one can start only after.
+  wineserver -w || true
 fi
 wineserver -p
 # The first Wine program of a session starts Wine's background services, which inherit its
