@@ -1,9 +1,5 @@
 #include "platform/win32/Win32Shell.h"
 
-#include <windows.h>
-// shellapi.h needs the types of windows.h first.
-#include <shellapi.h>
-
 #include <optional>
 
 #include "platform/win32/Win32Text.h"
@@ -35,7 +31,7 @@ int Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::
   // The file is passed as given, even when empty: the shell then answers with its own error.
   const std::wstring wideFile = ToWide(file);
   const HINSTANCE result =
-      ShellExecuteW(ToHwnd(owner), PointerOrNull(wideVerb), wideFile.c_str(),
+      handOver_(ToHwnd(owner), PointerOrNull(wideVerb), wideFile.c_str(),
                     PointerOrNull(wideParameters), PointerOrNull(wideDirectory), showCommand);
   // The result is a status code dressed as a handle; codes above 32 mean success.
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));

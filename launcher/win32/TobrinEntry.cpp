@@ -1,0 +1,33 @@
+#include "launcher/win32/TobrinEntry.h"
+
+#include <exception>
+#include <string>
+
+#include "launcher/Tobrin.h"
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Text.h"
+
+namespace {
+
+constexpr char kTitle[] = "トブリン＋";
+
+// The last resort for an error that no handler of the launcher caught: the user sees it, and
+// the program still ends in its usual way.
+void ShowUnhandled(const std::string& text) {
+  MessageBoxW(nullptr, platform::win32::ToWide(text).c_str(),
+              platform::win32::ToWide(kTitle).c_str(), MB_OK | MB_ICONERROR);
+}
+
+}  // namespace
+
+int RunTobrinProgram(platform::win32::Win32Shell::HandOverFunction handOver) {
+  try {
+    platform::win32::Win32Platform win32(handOver);
+    return RunTobrin(win32.Get());
+  } catch (const std::exception& error) {
+    ShowUnhandled(error.what());
+  } catch (...) {
+    ShowUnhandled("予期しないエラーが発生しました");
+  }
+  return 0;
+}
