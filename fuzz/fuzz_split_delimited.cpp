@@ -6,28 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shared/Sjis.h"
 #include "shared/TbStrUtl.h"
-
-namespace {
-
-std::vector<std::string> SplitByForwardScan(std::string_view text, std::string_view delimiter) {
-  std::vector<std::string> fields;
-  if (text.empty()) return fields;
-  std::size_t fieldStart = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    if (!delimiter.empty() && text.substr(i, delimiter.size()) == delimiter) {
-      fields.emplace_back(text.substr(fieldStart, i - fieldStart));
-      i = fieldStart = i + delimiter.size();
-    } else {
-      i += SjisCharLength(text, i);
-    }
-  }
-  fields.emplace_back(text.substr(fieldStart));
-  return fields;
-}
-
-}  // namespace
+#include "tests/support/SplitByForwardScan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;

@@ -7,28 +7,11 @@
 #include <vector>
 
 #include "shared/Sjis.h"
+#include "tests/support/SplitByForwardScan.h"
 
 namespace {
 
 using Fields = std::vector<std::string>;
-
-// The plain forward scan: step character by character and compare the delimiter at each
-// character start.
-Fields SplitByForwardScan(std::string_view text, std::string_view delimiter) {
-  Fields fields;
-  if (text.empty()) return fields;
-  std::size_t fieldStart = 0;
-  for (std::size_t i = 0; i < text.size();) {
-    if (!delimiter.empty() && text.substr(i, delimiter.size()) == delimiter) {
-      fields.emplace_back(text.substr(fieldStart, i - fieldStart));
-      i = fieldStart = i + delimiter.size();
-    } else {
-      i += SjisCharLength(text, i);
-    }
-  }
-  fields.emplace_back(text.substr(fieldStart));
-  return fields;
-}
 
 struct SplitCase {
   std::string text;
