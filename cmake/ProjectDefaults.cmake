@@ -17,13 +17,18 @@ function(tobrin_target_defaults target)
   endif()
 endfunction()
 
-# Google Test, built from Debian's sources with the project's compiler (so the cross build and
-# the sanitizer build each get a matching copy).
+# Google Test, built from its sources with the project's compiler (so the cross build and the
+# sanitizer build each get a matching copy). Debian's googletest package puts them here;
+# elsewhere name a checkout with -DTOBRIN_GOOGLETEST_DIR=... or build with -DTOBRIN_TESTS=OFF.
+set(TOBRIN_GOOGLETEST_DIR /usr/src/googletest CACHE PATH "GoogleTest source folder")
 macro(tobrin_use_googletest)
   if(NOT TARGET gtest)
+    if(NOT EXISTS ${TOBRIN_GOOGLETEST_DIR}/CMakeLists.txt)
+      message(FATAL_ERROR "GoogleTest sources not found in ${TOBRIN_GOOGLETEST_DIR}: set TOBRIN_GOOGLETEST_DIR or TOBRIN_TESTS=OFF")
+    endif()
     set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
     set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
     set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_subdirectory(${TOBRIN_GOOGLETEST_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   endif()
 endmacro()
