@@ -226,6 +226,26 @@ std::string Win32FileSystem::AbsolutePath(const std::string& path) const {
   return ToAnsi(FullPathWide(ToWide(path)));
 }
 
+namespace {
+
+using UniversalNameQuery = DWORD(WINAPI*)(LPCWSTR, DWORD, LPVOID, LPDWORD);
+
+// WNetGetUniversalNameW from mpr.dll, loaded at the first path on a network drive: most runs
+// meet none, and loading the library at start-up costs every run the library and its network
+// provider set-up. Null when the library or the function is missing.
+UniversalNameQuery LoadUniversalNameQuery() {
+  static const UniversalNameQuery query = []() -> UniversalNameQuery {
+    const HMODULE mpr = LoadLibraryExW(L"mpr.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (mpr == nullptr) return nullptr;
+    // The detour through void* is how a FARPROC becomes a function of another type.
+    return reinterpret_cast<UniversalNameQuery>(
+        reinterpret_cast<void*>(GetProcAddress(mpr, "WNetGetUniversalNameW")));
+  }();
+  return query;
+}
+
+}  // namespace
+
 std::optional<std::string> Win32FileSystem::UncPathOfMappedDrive(const std::string& path) const {
   const std::wstring wide = ToWide(path);
   if (!HasDriveHead(wide)) return std::nullopt;
@@ -233,12 +253,14 @@ std::optional<std::string> Win32FileSystem::UncPathOfMappedDrive(const std::stri
   // local drive costs time and some providers answer with the local path itself.
   const wchar_t root[] = {wide[0], L':', L'\\', L'\0'};
   if (GetDriveTypeW(root) != DRIVE_REMOTE) return std::nullopt;
+  const UniversalNameQuery getUniversalName = LoadUniversalNameQuery();
+  if (getUniversalName == nullptr) return std::nullopt;
 
   std::vector<unsigned char> buffer(1024);
   for (;;) {
     DWORD size = static_cast<DWORD>(buffer.size());
     const DWORD result =
-        WNetGetUniversalNameW(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
+        getUniversalName(wide.c_str(), UNIVERSAL_NAME_INFO_LEVEL, buffer.data(), &size);
     if (result == ERROR_MORE_DATA && size > buffer.size()) {
       buffer.resize(size);
       continue;

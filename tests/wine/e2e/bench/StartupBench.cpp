@@ -25,7 +25,11 @@
 // Between two runs the driver waits until every process a run started has ended, outside the
 // timed span. Runs of the programs alternate, so that a busy machine slows all alike.
 //
-//   e2e_startup_bench.exe [runs]     (default 21)
+// Further arguments name measuring copies from other builds (host paths, as the build writes
+// them); each is timed to its hand-over beside the others, so that a change can be compared
+// with the build before it in one run, under the same load.
+//
+//   e2e_startup_bench.exe [runs] [other-build/e2e_tobrin_probe.exe ...]     (default 21 runs)
 #include <windows.h>
 
 #include <algorithm>
@@ -51,7 +55,7 @@ double Milliseconds(LONGLONG ticks) {
 }
 
 struct Subject {
-  const char* name;
+  std::string name;
   std::wstring program;
   std::vector<std::wstring> arguments;
   // Timed to the hand-over moment the program writes to the probe file, not to its end.
@@ -121,17 +125,25 @@ int main(int argc, char** argv) {
   const std::wstring probeFile = folder + L"hand-over.txt";
   SetEnvironmentVariableW(kProbeVariable, probeFile.c_str());
 
-  Subject subjects[] = {{"empty program", empty, {}, false, {}},
-                        {"Tobrin to hand-over", probe, {page}, true, {}},
-                        {"Tobrin view-source", tobrin, {page}, false, {}},
-                        {"shell start only", shellOnly, {empty}, false, {}}};
+  std::vector<Subject> subjects = {{"empty program", empty, {}, false, {}},
+                                   {"Tobrin to hand-over", probe, {page}, true, {}},
+                                   {"Tobrin view-source", tobrin, {page}, false, {}},
+                                   {"shell start only", shellOnly, {empty}, false, {}}};
+  for (int i = 2; i < argc; ++i) {
+    const std::wstring other = folder + L"TobrinProbe" + std::to_wstring(i) + L".exe";
+    if (!CopyInto(argv[i], other)) {
+      std::fprintf(stderr, "cannot copy %s\n", argv[i]);
+      return 2;
+    }
+    subjects.push_back({"hand-over, " + std::string(argv[i]), other, {page}, true, {}});
+  }
   // The first start of each warms Wine's caches; it is not counted.
   for (Subject& subject : subjects) TimeOneStart(subject, probeFile);
   for (int i = 0; i < runs; ++i) {
     for (Subject& subject : subjects) {
       const double time = TimeOneStart(subject, probeFile);
       if (time < 0) {
-        std::fprintf(stderr, "run %d of %s failed\n", i, subject.name);
+        std::fprintf(stderr, "run %d of %s failed\n", i, subject.name.c_str());
         return 1;
       }
       subject.times.push_back(time);
@@ -142,7 +154,7 @@ int main(int argc, char** argv) {
   std::printf("median of %d runs each (Wine); middle half of the runs in brackets\n", runs);
   for (const Subject& subject : subjects) {
     const double median = Quantile(subject.times, 0.5);
-    std::printf("  %-20s %7.1f ms  [%6.1f .. %6.1f]  %5.2f x empty program\n", subject.name,
+    std::printf("  %-20s %7.1f ms  [%6.1f .. %6.1f]  %5.2f x empty program\n", subject.name.c_str(),
                 median, Quantile(subject.times, 0.25), Quantile(subject.times, 0.75),
                 median / emptyMedian);
   }
