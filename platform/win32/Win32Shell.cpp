@@ -32,7 +32,7 @@ int Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::
   const std::wstring wideFile = ToWide(file);
   const HINSTANCE result =
       handOver_(ToHwnd(owner), PointerOrNull(wideVerb), wideFile.c_str(),
-                    PointerOrNull(wideParameters), PointerOrNull(wideDirectory), showCommand);
+                PointerOrNull(wideParameters), PointerOrNull(wideDirectory), showCommand);
   // The result is a status code dressed as a handle; codes above 32 mean success.
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }

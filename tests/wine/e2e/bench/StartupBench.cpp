@@ -154,7 +154,7 @@ int main(int argc, char** argv) {
   std::printf("median of %d runs each (Wine); middle half of the runs in brackets\n", runs);
   for (const Subject& subject : subjects) {
     const double median = Quantile(subject.times, 0.5);
-    std::printf("  %-20s %7.1f ms  [%6.1f .. %6.1f]  %5.2f x empty program\n", subject.name.c_str(),
+    std::printf("  %-24s %7.1f ms  [%6.1f .. %6.1f]  %5.2f x empty program\n", subject.name.c_str(),
                 median, Quantile(subject.times, 0.25), Quantile(subject.times, 0.75),
                 median / emptyMedian);
   }
