@@ -99,10 +99,24 @@ std::string SjisToUtf8(std::string_view text) {
     auto* const begin = reinterpret_cast<unsigned char*>(result.data());
     unsigned char* out = begin + written;
     unsigned char* const end = begin + result.size() - kStepRoom;
-    // Steps while the room left is surely enough; then the loop above makes more room.
+    // Steps (of at most six bytes) while the room left is surely enough; then the loop above
+    // makes more room.
     while (i < length && end - out >= 8) {
       ascii_run::Copy(p, i, std::min(length, i + static_cast<std::size_t>(end - out)), out);
-      if (i >= length) break;
+      if (i >= length || end - out < 8) break;  // the run may have used up the room
+      if (i + 3 < length) {
+        // Two characters from one set of loads: where the second starts is known from the
+        // first byte alone.
+        const unsigned c0 = p[i], c1 = p[i + 1], c2 = p[i + 2], c3 = p[i + 3];
+        const Step first = DecodeStep(table, c0, c1);
+        const unsigned secondAtTwo = 0u - (first.taken - 1);
+        const Step second = DecodeStep(table, (c2 & secondAtTwo) | (c1 & ~secondAtTwo),
+                                       (c3 & secondAtTwo) | (c2 & ~secondAtTwo));
+        out += PutUtf8(first.unit, out);
+        out += PutUtf8(second.unit, out);
+        i += first.taken + second.taken;
+        continue;
+      }
       const Step step = DecodeStep(table, p[i], i + 1 < length ? p[i + 1] : 0);
       out += PutUtf8(step.unit, out);
       i += step.taken;

@@ -136,3 +136,21 @@ TEST(Jconvex, ShiftJisToUtf8OutgrowsItsFirstGuess) {
     }
   }
 }
+
+// Bytes that outgrow the guess, then an ASCII run copied right up to the end of the room,
+// then more of them: at every length of both, the result is whole and nothing is written
+// past the room (the sanitizer build watches).
+TEST(Jconvex, ShiftJisToUtf8FillsTheRoomWithAsciiRuns) {
+  const std::string ff = "\xFF";
+  const std::string ffUtf8 = FromHex("EF A3 B3");
+  for (std::size_t before = 1; before <= 40; ++before) {
+    for (std::size_t run = 8; run <= 24; ++run) {
+      std::string sjis, utf8;
+      for (std::size_t k = 0; k < before; ++k) sjis += ff, utf8 += ffUtf8;
+      sjis += std::string(run, 'a'), utf8 += std::string(run, 'a');
+      for (int k = 0; k < 4; ++k) sjis += ff, utf8 += ffUtf8;
+      const ExactCopy copy(sjis);
+      EXPECT_EQ(ToHex(SjisToUtf8(copy.view())), ToHex(utf8)) << before << " then " << run;
+    }
+  }
+}
