@@ -5,6 +5,7 @@
 #include "launcher/LauncherMessage.h"
 #include "launcher/LauncherTexts.h"
 #include "launcher/SelectionFileName.h"
+#include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
 #include "shared/Sjis.h"
 #include "shared/TbError.h"
@@ -70,22 +71,11 @@ void TfmIE_Menu::ShowSelection(const std::string& content) {
   if (!platform_.files.ReplaceFileWith(path, NormalizeLineBreaks(content))) {
     throw TbError(path + std::string(launcher_text::kCannotWrite));
   }
-  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb),
-                                             viewer.executable,
-                                             BuildViewerParameters(viewer.options, path), "",
-                                             platform::kShowCommandShow);
-  if (result == platform::kShellFileNotFound) {
-    ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(),
-                        launcher_text::kViewerNotFound, platform::MessageIcon::Error);
-  }
+  OpenThroughShell(platform_, viewer.executable, BuildViewerParameters(viewer.options, path),
+                   launcher_text::kViewerNotFound);
 }
 
 void TfmIE_Menu::OpenSite(int site) {
   const std::string address = SiteAddress(settings_.sites[site], handOff_, forms_);
-  const int result = platform_.shell.Execute(0, std::string(launcher_text::kOpenVerb), address,
-                                             "", "", platform::kShowCommandShow);
-  if (result == platform::kShellFileNotFound) {
-    ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kPageNotFound,
-                        platform::MessageIcon::Error);
-  }
+  OpenThroughShell(platform_, address, "", launcher_text::kPageNotFound);
 }

@@ -5,6 +5,7 @@
 #include "launcher/FileNameSafe.h"
 #include "launcher/LauncherMessage.h"
 #include "launcher/LauncherTexts.h"
+#include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
 #include "shared/Sjis.h"
 #include "shared/TIniGT.h"
@@ -57,13 +58,7 @@ void RunViewSource(platform::Platform& platform, const std::string& pagePath) {
   const ViewerSlot& viewer = viewers.Selected();
 
   const std::string openPath = OpenPath(platform, pagePath, viewer);
-  const int result = platform.shell.Execute(0, std::string(launcher_text::kOpenVerb),
-                                            viewer.executable,
-                                            BuildViewerParameters(viewer.options, openPath), "",
-                                            platform::kShowCommandShow);
-  if (result == platform::kShellFileNotFound) {
-    ShowLauncherMessage(platform.ui, platform.ui.DesktopWindow(), launcher_text::kViewerNotFound,
-                        platform::MessageIcon::Error);
-  }
+  OpenThroughShell(platform, viewer.executable, BuildViewerParameters(viewer.options, openPath),
+                   launcher_text::kViewerNotFound);
   platform.ui.ProcessMessages();
 }
