@@ -5,5 +5,5 @@ build="$1"
 for target in "$build"/bench/bench_*; do
   [ -x "$target" ] || continue
   echo "== $(basename "$target")"
-  "$target" --benchmark_counters_tabular=true
+  "$target" --benchmark_counters_tabular=true --benchmark_color=false
 done
