@@ -2,7 +2,7 @@
 # packages it needs first. The other targets are the steps they are made of.
 FUZZ_SECONDS ?= 10
 
-.PHONY: test run deps native asan windows wine-tests fuzz bench clean
+.PHONY: test run deps native asan windows wine-tests fuzz bench bench-wine clean
 
 test: deps native asan fuzz wine-tests
 
