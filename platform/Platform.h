@@ -1,7 +1,9 @@
 #pragma once
 // Everything a program reaches of the operating system, in one bundle. Each program's main
 // fills it with the Win32 implementation; tests fill it with the in-memory one.
+#include "platform/Application.h"
 #include "platform/CodePage.h"
+#include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
 #include "platform/PopupForm.h"
 #include "platform/Process.h"
@@ -21,6 +23,8 @@ struct Platform {
   Ui& ui;
   Process& process;
   PopupForm& popupForm;
+  Application& application;
+  FileDialogs& fileDialogs;
 };
 
 }  // namespace platform

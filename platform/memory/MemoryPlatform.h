@@ -2,7 +2,9 @@
 // One of every in-memory platform part, bundled as a platform::Platform for tests. The parts
 // are public so that a test sets up its answers and looks at what happened.
 #include "platform/Platform.h"
+#include "platform/memory/MemoryApplication.h"
 #include "platform/memory/MemoryCodePage.h"
+#include "platform/memory/MemoryFileDialogs.h"
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemoryPopupForm.h"
 #include "platform/memory/MemoryProcess.h"
@@ -27,9 +29,12 @@ class MemoryPlatform {
   MemoryUi ui;
   MemoryProcess process;
   MemoryPopupForm popupForm;
+  MemoryApplication application;
+  MemoryFileDialogs fileDialogs;
 
   // The bundle the programs take; it refers to the parts above.
-  Platform platform{files, folders, codePage, registry, shell, ui, process, popupForm};
+  Platform platform{files, folders,   codePage,    registry,   shell,
+                    ui,    process, popupForm, application, fileDialogs};
 };
 
 }  // namespace platform::memory
