@@ -67,6 +67,20 @@ bool ChildProcess::HasEnded() const {
   return process_ == nullptr || WaitForSingleObject(process_, 0) == WAIT_OBJECT_0;
 }
 
+bool ChildProcess::WaitUntilIdle(DWORD milliseconds) {
+  return process_ != nullptr && WaitForInputIdle(process_, milliseconds) == 0;
+}
+
+bool ChildProcess::Includes(DWORD processId) const {
+  if (processId == id_) return true;
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  if (process == nullptr) return false;
+  BOOL inJob = FALSE;
+  const bool asked = job_ != nullptr && IsProcessInJob(process, job_, &inJob);
+  CloseHandle(process);
+  return asked && inJob;
+}
+
 bool ChildProcess::WaitForExit(DWORD milliseconds) {
   if (process_ == nullptr) return false;
   const ULONGLONG end = GetTickCount64() + milliseconds;

@@ -25,12 +25,16 @@ class ChildProcess {
   // Waits for the program to end, handling the driver's own window messages meanwhile.
   // Returns false when it has not ended in time.
   bool WaitForExit(DWORD milliseconds);
+  // Waits until the program waits for input with nothing left to handle (WaitForInputIdle).
+  bool WaitUntilIdle(DWORD milliseconds);
   // Ends the program and everything it started.
   void Kill();
   DWORD ExitCode() const;
   // Waits until every process of the job (the program and whatever it started) has ended.
   bool WaitForJobToEmpty(DWORD milliseconds);
   bool HasEnded() const;
+  // Whether the process is this program or one it started, directly or through others.
+  bool Includes(DWORD processId) const;
 
  private:
   void Start(const std::wstring& program, const std::wstring& commandLine);

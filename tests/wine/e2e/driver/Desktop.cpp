@@ -21,6 +21,7 @@ std::wstring WindowText(HWND window) {
 
 struct WindowSearch {
   DWORD processId;
+  const ChildProcess* program;  // instead of the process: any process of its job
   const wchar_t* className;
   HWND found;
 };
@@ -29,7 +30,8 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<WindowSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  if (!IsWindowVisible(window)) return TRUE;
+  if (search->program != nullptr ? !search->program->Includes(owner) : owner != search->processId) return TRUE;
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
   if (lstrcmpW(className, search->className) != 0) return TRUE;
@@ -149,14 +151,26 @@ void DriverWindow::Activate() {
   PumpMessagesFor(50);
 }
 
-HWND WaitForWindowOfProcess(DWORD processId, const wchar_t* className, DWORD milliseconds) {
+namespace {
+
+HWND WaitForWindow(WindowSearch search, DWORD milliseconds) {
   const ULONGLONG end = GetTickCount64() + milliseconds;
   for (;;) {
-    WindowSearch search{processId, className, nullptr};
+    search.found = nullptr;
     EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr || GetTickCount64() >= end) return search.found;
     PumpMessagesFor(25);
   }
+}
+
+}  // namespace
+
+HWND WaitForWindowOfProcess(DWORD processId, const wchar_t* className, DWORD milliseconds) {
+  return WaitForWindow({processId, nullptr, className, nullptr}, milliseconds);
+}
+
+HWND WaitForWindowOfJob(const ChildProcess& program, const wchar_t* className, DWORD milliseconds) {
+  return WaitForWindow({0, &program, className, nullptr}, milliseconds);
 }
 
 MessageBoxSeen ReadMessageBox(HWND box) {

@@ -41,6 +41,10 @@ class DriverWindow {
 // appears in time.
 HWND WaitForWindowOfProcess(DWORD processId, const wchar_t* className, DWORD milliseconds);
 
+class ChildProcess;
+// The same for any process of the program's job: the program and whatever it started.
+HWND WaitForWindowOfJob(const ChildProcess& program, const wchar_t* className, DWORD milliseconds);
+
 // Reads caption, text, icon and owner of a message box.
 MessageBoxSeen ReadMessageBox(HWND box);
 // Presses the box's OK button.
