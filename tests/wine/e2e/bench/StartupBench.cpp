@@ -38,21 +38,18 @@
 #include <string>
 #include <vector>
 
+#include "bench/Timing.h"
 #include "driver/ChildProcess.h"
 #include "driver/Files.h"
 #include "driver/LauncherSettings.h"
 
 namespace {
 
+using bench::Milliseconds;
+using bench::Quantile;
 using e2e::ChildProcess;
 
 constexpr wchar_t kProbeVariable[] = L"TOBRIN_STARTUP_PROBE_FILE";
-
-double Milliseconds(LONGLONG ticks) {
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  return static_cast<double>(ticks) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
 
 struct Subject {
   std::string name;
@@ -83,15 +80,6 @@ double TimeOneStart(const Subject& subject, const std::wstring& probeFile) {
   if (!subject.untilHandOver) return Milliseconds(end.QuadPart - start.QuadPart);
   const LONGLONG handOver = ReadHandOverMoment(probeFile);
   return handOver < start.QuadPart ? -1.0 : Milliseconds(handOver - start.QuadPart);
-}
-
-// The value below which the given share of the sorted values lie.
-double Quantile(const std::vector<double>& sorted, double share) {
-  const double position = share * static_cast<double>(sorted.size() - 1);
-  const std::size_t below = static_cast<std::size_t>(position);
-  const std::size_t above = std::min(below + 1, sorted.size() - 1);
-  const double fraction = position - static_cast<double>(below);
-  return sorted[below] + (sorted[above] - sorted[below]) * fraction;
 }
 
 bool CopyInto(const std::string& hostPath, const std::wstring& target) {

@@ -88,6 +88,8 @@ void SettingsE2e::TearDown() {
   RemoveRegistrations();
 }
 
+DriverWindow& SettingsE2e::Driver() { return *DriverWindowInstance(); }
+
 std::wstring SettingsE2e::ProgramFolder() { return L"C:\\Program Files\\TobrinPlus 表 Test\\"; }
 std::wstring SettingsE2e::ProgramPath() { return ProgramFolder() + L"TobrinPlus.exe"; }
 // The name the settings program derives from its own; the file system matches it to

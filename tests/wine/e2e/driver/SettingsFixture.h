@@ -36,6 +36,9 @@ class SettingsE2e : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
+  // The driver's own window, the foreground window before the program starts.
+  static DriverWindow& Driver();
+
   static std::wstring ProgramFolder();
   static std::wstring ProgramPath();
   static std::wstring SettingsPath();

@@ -1,0 +1,143 @@
+// Start-up time of the settings program under Wine, against a minimal Win32 program of its
+// kind started the same way in the same run.
+//
+// Each figure is the median over the runs, with the middle half of the runs beside it, from
+// CreateProcess until the program's main window is visible and the program waits for input
+// with nothing left to handle (WaitForInputIdle):
+//
+//   tab window stand-in   a program that shows one window of the same client size with one
+//                         tab control of five tabs: the yardstick.
+//   TobrinPlus            the settings program, installed with the launcher in a folder of
+//                         its own, every page loaded from a settings file written by an apply.
+//   empty program         CreateProcess to the end of a program whose wWinMain only returns:
+//                         Wine's own cost of a process, for scale.
+//
+// The window is closed and the job waited for outside the timed span. Runs alternate, so that
+// a busy machine slows all alike.
+//
+//   e2e_settings_start_bench.exe [runs]     (default 21 runs)
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench/Timing.h"
+#include "driver/ChildProcess.h"
+#include "driver/Files.h"
+
+#ifndef TOBRIN_E2E_TOBRINPLUS_HOST_PATH
+int main() {
+  std::fprintf(stderr, "TobrinPlus.exe is not part of this build\n");
+  return 2;
+}
+#else
+namespace {
+
+using e2e::ChildProcess;
+
+struct Subject {
+  std::string name;
+  std::wstring program;
+  bool hasWindow;
+  std::vector<double> times;
+};
+
+struct WindowSearch {
+  DWORD processId;
+  HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM parameter) {
+  auto* search = reinterpret_cast<WindowSearch*>(parameter);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner != search->processId || !IsWindowVisible(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// Milliseconds from CreateProcess to a visible, idle main window (or to the end of a program
+// without one); negative when the run failed.
+double TimeOneStart(const Subject& subject) {
+  const LONGLONG start = bench::Now();
+  ChildProcess child(subject.program, std::vector<std::wstring>{});
+  if (!child.Started()) return -1.0;
+  if (!subject.hasWindow) {
+    const bool ended = child.WaitForExit(30000);
+    const LONGLONG end = bench::Now();
+    return ended && child.ExitCode() == 0 ? bench::Milliseconds(end - start) : -1.0;
+  }
+  WindowSearch search{child.Id(), nullptr};
+  const ULONGLONG deadline = GetTickCount64() + 30000;
+  for (;;) {
+    child.WaitUntilIdle(30000);
+    search.found = nullptr;
+    EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found != nullptr || GetTickCount64() > deadline) break;
+    Sleep(1);
+  }
+  const LONGLONG end = bench::Now();
+  if (search.found == nullptr) return -1.0;
+  PostMessageW(search.found, WM_CLOSE, 0, 0);
+  if (!child.WaitForExit(30000) || !child.WaitForJobToEmpty(30000)) return -1.0;
+  return bench::Milliseconds(end - start);
+}
+
+// The settings file an apply of a few sites and viewers leaves, so that every page has
+// something to load.
+std::string SettingsFile(const std::string& viewer) {
+  std::string text = "[CHK]\r\nCHK_IE=0\r\n";
+  for (int i = 0; i < 5; ++i) text += "CHK_IE_Set_S[" + std::to_string(i) + "]=1\r\n";
+  text += "CHK_IE_View=1\r\nCHK_IE_Menu=1\r\nCHK_IE_Sel=1\r\nCHK_IE_Web=1\r\n[EDIT]\r\n";
+  for (int i = 0; i < 3; ++i) {
+    const std::string n = "[" + std::to_string(i) + "]";
+    text += "IE_View_E" + n + "=" + viewer + "\r\nIE_View_O" + n + "=-r\r\nIE_View_T" + n + "=txt\r\n";
+  }
+  for (int i = 0; i < 5; ++i) {
+    const std::string n = "[" + std::to_string(i) + "]";
+    text += "IE_Set_U" + n + "=https://www.example.co.jp/search?q=\r\nIE_Set_T" + n + "=1\r\nIE_Set_E" + n +
+            "=2\r\nIE_Set_N" + n + "=\x8c\x9f\x8d\xf5\r\n";  // 検索
+  }
+  return text;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
+  const std::wstring folder = e2e::DriverFolder() + L"bench-settings\\";
+  e2e::MakeFolders(folder);
+  const std::wstring program = folder + L"TobrinPlus.exe";
+  if (!CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRINPLUS_HOST_PATH).c_str(), program.c_str(), FALSE) ||
+      !CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH).c_str(), (folder + L"Tobrin.exe").c_str(),
+                 FALSE)) {
+    std::fprintf(stderr, "cannot copy TobrinPlus.exe or Tobrin.exe\n");
+    return 2;
+  }
+  e2e::WriteBytes(folder + L"TobrinPlus.ini", SettingsFile(e2e::Narrow(folder + L"Tobrin.exe")));
+
+  std::vector<Subject> subjects = {{"tab window stand-in", e2e::DriverFolder() + L"e2e_tab_window.exe", true, {}},
+                                   {"TobrinPlus", program, true, {}},
+                                   {"empty program (process only)", e2e::DriverFolder() + L"e2e_empty.exe", false, {}}};
+  // The first start of each warms Wine's caches; it is not counted.
+  for (Subject& subject : subjects) TimeOneStart(subject);
+  for (int i = 0; i < runs; ++i) {
+    for (Subject& subject : subjects) {
+      const double time = TimeOneStart(subject);
+      if (time < 0) {
+        std::fprintf(stderr, "run %d of %s failed\n", i, subject.name.c_str());
+        return 1;
+      }
+      subject.times.push_back(time);
+    }
+  }
+  const double yardstick = bench::Median(subjects[0].times);
+  std::printf("start to a visible, idle main window: median of %d runs each (Wine); middle half in brackets\n",
+              runs);
+  for (const Subject& subject : subjects) bench::PrintFigure(subject.name, subject.times, yardstick, "stand-in");
+  std::printf("TobrinPlus / tab window stand-in: %.2f (goal: at most 2)\n", bench::Median(subjects[1].times) / yardstick);
+  return 0;
+}
+#endif
