@@ -37,7 +37,10 @@ bench: deps
 	cmake --build --preset bench
 	scripts/run-benchmarks.sh build/bench
 
-bench-wine: windows ; scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_startup_bench.exe
+bench-wine: windows
+	scripts/with-wine.sh sh -c 'wine build/windows/tests/wine/e2e/e2e_startup_bench.exe && \
+	  wine build/windows/tests/wine/e2e/e2e_settings_start_bench.exe && \
+	  wine build/windows/tests/wine/e2e/e2e_settings_apply_bench.exe'
 
 run: deps windows
 	scripts/with-wine.sh scripts/run-demo.sh
