@@ -273,16 +273,19 @@ TEST_F(SettingsProgram, ScriptWriteFailureStopsApply) {
   RemoveDirectoryW(ScriptPath().c_str());
 }
 
-// In a program folder that cannot be written to, the first write of the apply fails and is
-// reported; nothing is written or registered.
-TEST_F(SettingsProgram, ReadOnlyProgramFolderIsReported) {
+// A settings file that another program holds open cannot be replaced: the first write of the
+// apply fails and is reported, and nothing after it is written or registered. (A read-only
+// program folder cannot stand in for this under Wine: the tests run with every right.)
+TEST_F(SettingsProgram, SettingsFileHeldOpenIsReported) {
   ASSERT_TRUE(Start());
   Check(SetupSwitch(kIeView), true);
-  ASSERT_TRUE(SetFileAttributesW(ProgramFolder().c_str(), FILE_ATTRIBUTE_READONLY));
+  HANDLE held = CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                            nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const std::optional<MessageBoxSeen> seen = PressForMessage("設定");
-  SetFileAttributesW(ProgramFolder().c_str(), FILE_ATTRIBUTE_NORMAL);
+  CloseHandle(held);
   ExpectMessage(seen, Narrow(SettingsPath()) + " に書き込めません", IconKind::Error);
-  EXPECT_FALSE(SettingsBytes().has_value());
+  EXPECT_EQ(SettingsBytes().value_or("<none>"), "");
   EXPECT_FALSE(ScriptBytes().has_value());
   EXPECT_FALSE(Registrations::Read().AnyPresent());
   program_->Kill();

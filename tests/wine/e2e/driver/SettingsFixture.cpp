@@ -79,6 +79,7 @@ void SettingsE2e::SetUp() {
 #endif
   RemoveFile(SettingsPath());
   RemoveFile(ScriptPath());
+  RemoveDirectoryW(ScriptPath().c_str());  // left by a case that blocks the script's place
   RemoveRegistrations();
   DriverWindowInstance()->Activate();
 }
