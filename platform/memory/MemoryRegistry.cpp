@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "platform/memory/FoldedName.h"
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace platform::memory {
 
