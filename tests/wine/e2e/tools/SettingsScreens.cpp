@@ -7,6 +7,7 @@
 //   e2e_settings_screens.exe <handshake folder ending in a backslash>
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include <string>
 
@@ -21,6 +22,15 @@ HWND WaitForMainWindow() {
     Sleep(100);
   }
   return nullptr;
+}
+
+HWND tabsFound = nullptr;
+BOOL CALLBACK FindTabs(HWND child, LPARAM) {
+  wchar_t name[64] = {};
+  GetClassNameW(child, name, 64);
+  if (lstrcmpiW(name, WC_TABCONTROLW) != 0) return TRUE;
+  tabsFound = child;
+  return FALSE;
 }
 
 bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
@@ -42,7 +52,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   const std::wstring folder = arguments[1];
   HWND window = WaitForMainWindow();
   if (window == nullptr) return 1;
-  HWND tabs = FindWindowExW(window, nullptr, WC_TABCONTROLW, nullptr);
+  EnumChildWindows(window, FindTabs, 0);
+  HWND tabs = tabsFound;
   if (tabs == nullptr) return 1;
   for (int tab = 0; tab < 5; ++tab) {
     // Moving the focus selects the tab with the notifications a click sends.
