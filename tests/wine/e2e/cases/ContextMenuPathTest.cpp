@@ -65,7 +65,11 @@ class ContextMenuPath : public SettingsE2e {
     ChildProcess host(kScriptHost, L" //nologo \"" + file + L"\"");
     ASSERT_TRUE(host.Started());
     HWND menu = WaitForWindowOfJob(host, L"#32768", kWindowWait);
-    ASSERT_NE(menu, nullptr) << "the launcher showed no menu";
+    if (menu == nullptr) {
+      HWND box = WaitForWindowOfJob(host, L"#32770", 0);
+      FAIL() << "the launcher showed no menu, "
+             << (box != nullptr ? "but a box: " + Printable(ReadMessageBox(box).text) : std::string("nor a box"));
+    }
     ChooseMenuEntry(menu, 1);
     ASSERT_TRUE(host.WaitForExit(kExitWait)) << "the script host did not end";
     EXPECT_EQ(host.ExitCode(), 0u);

@@ -73,7 +73,7 @@ bool ChildProcess::WaitUntilIdle(DWORD milliseconds) {
 
 bool ChildProcess::Includes(DWORD processId) const {
   if (processId == id_) return true;
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, processId);
   if (process == nullptr) return false;
   BOOL inJob = FALSE;
   const bool asked = job_ != nullptr && IsProcessInJob(process, job_, &inJob);

@@ -115,8 +115,11 @@ void TypeText(HWND control, const std::string& text) {
   HWND field = lstrcmpiW(ClassOf(control).c_str(), L"ComboBox") == 0 ? FindWindowExW(control, nullptr, L"Edit", nullptr)
                                                                       : control;
   if (field == nullptr) field = control;
+  // The whole text selected and replaced, as typing over it does. (A new window text would
+  // not do: the field of a combo box tells nobody of it.)
   const std::wstring wide = Widen(text);
-  SendWaiting(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+  SendWaiting(field, EM_SETSEL, 0, -1);
+  SendWaiting(field, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
 void PickItem(HWND comboBox, int index) {

@@ -93,9 +93,8 @@ DriverWindow& SettingsE2e::Driver() { return *DriverWindowInstance(); }
 
 std::wstring SettingsE2e::ProgramFolder() { return L"C:\\Program Files\\TobrinPlus 表 Test\\"; }
 std::wstring SettingsE2e::ProgramPath() { return ProgramFolder() + L"TobrinPlus.exe"; }
-// The name the settings program derives from its own; the file system matches it to
-// TobrinPlus.ini, the launcher's name of it, whatever the case.
-std::wstring SettingsE2e::SettingsPath() { return ProgramFolder() + L"Tobrinplus.ini"; }
+// The launcher's name of the file, which the settings program uses too.
+std::wstring SettingsE2e::SettingsPath() { return ProgramFolder() + L"TobrinPlus.ini"; }
 std::wstring SettingsE2e::ScriptPath() { return ProgramFolder() + L"Tobrin_Menu.html"; }
 std::optional<std::string> SettingsE2e::SettingsBytes() { return ReadBytes(SettingsPath()); }
 std::optional<std::string> SettingsE2e::ScriptBytes() { return ReadBytes(ScriptPath()); }
