@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "launcher/FileNameSafe.h"
+#include "shared/PathText.h"
 #include "launcher/LauncherTexts.h"
 #include "shared/TbStrUtl.h"
 
