@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "shared/PathText.h"
 #include "launcher/LauncherTexts.h"
+#include "shared/PathText.h"
 #include "shared/TbStrUtl.h"
 
 namespace {

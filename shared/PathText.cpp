@@ -26,13 +26,9 @@ std::size_t FileNameStart(std::string_view path) {
 
 }  // namespace
 
-std::string_view FileNamePart(std::string_view path) {
-  return path.substr(FileNameStart(path));
-}
+std::string_view FileNamePart(std::string_view path) { return path.substr(FileNameStart(path)); }
 
-std::string_view FolderPart(std::string_view path) {
-  return path.substr(0, FileNameStart(path));
-}
+std::string_view FolderPart(std::string_view path) { return path.substr(0, FileNameStart(path)); }
 
 bool HasFolderPart(std::string_view path) { return FileNameStart(path) > 0; }
 

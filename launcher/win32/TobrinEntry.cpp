@@ -15,7 +15,8 @@ namespace {
 // the program still ends in its usual way.
 void ShowUnhandled(const std::string& text) {
   MessageBoxW(nullptr, platform::win32::ToWide(text).c_str(),
-              platform::win32::ToWide(std::string(product_text::kTitle)).c_str(), MB_OK | MB_ICONERROR);
+              platform::win32::ToWide(std::string(product_text::kTitle)).c_str(),
+              MB_OK | MB_ICONERROR);
 }
 
 }  // namespace

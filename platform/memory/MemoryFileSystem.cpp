@@ -115,7 +115,9 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     out.root = path.substr(0, 2);
     rest = 2;
     const bool driveRelative = path.size() == 2 || path[2] != '\\';
-    if (driveRelative && UpperAscii(out.root) == UpperAscii(currentFolder_.root)) currentComponents();
+    if (driveRelative && UpperAscii(out.root) == UpperAscii(currentFolder_.root)) {
+      currentComponents();
+    }
   } else {
     out.root = currentFolder_.root;
     if (path.empty() || path[0] != '\\') currentComponents();
