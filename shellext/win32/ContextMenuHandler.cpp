@@ -1,5 +1,6 @@
 #include "shellext/win32/ContextMenuHandler.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <utility>

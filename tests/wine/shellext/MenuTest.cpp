@@ -1,5 +1,4 @@
-// The component found through its registration, created through COM, and the entries it adds
-// to a menu for the settings beside it and the selection.
+// The entries the component adds to a menu for the settings beside it and the selection.
 #include <random>
 
 #include "ComponentInstall.h"
@@ -21,23 +20,6 @@ std::vector<ViewerSlotText> ThreeViewers() {
 
 std::wstring LongFolder(const std::wstring& longFile) {
   return longFile.substr(0, longFile.rfind(L'\\'));
-}
-
-TEST_F(ShellExtTest, RegisteredForFilesDirectoriesAndFolders) {
-  CLSID expected{};
-  ASSERT_HRESULT_SUCCEEDED(CLSIDFromString(kClassIdText, &expected));
-  for (const wchar_t* fileClass : {L"*", L"Directory", L"Folder"}) {
-    const std::optional<CLSID> registered = RegisteredHandler(fileClass);
-    ASSERT_TRUE(registered.has_value()) << Printable(fileClass);
-    EXPECT_TRUE(IsEqualCLSID(*registered, expected)) << Printable(fileClass);
-  }
-  ComPtr<IContextMenu> menu;
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(expected, nullptr, CLSCTX_INPROC_SERVER,
-                                            IID_PPV_ARGS(&menu)));
-  ComPtr<IShellExtInit> init;
-  EXPECT_HRESULT_SUCCEEDED(menu.As(&init));
-  ComPtr<IContextMenu2> menu2;
-  EXPECT_EQ(menu.As(&menu2), E_NOINTERFACE) << "no owner-drawn entries, so no IContextMenu2";
 }
 
 TEST_F(ShellExtTest, MenuFollowsSettingsAndSelection) {
@@ -119,51 +101,6 @@ TEST_F(ShellExtTest, InitializeWithoutFileListFails) {
   data.Attach(new FileDropData({MemoFile()}, false));
   EXPECT_HRESULT_FAILED(init->Initialize(nullptr, data.Get(), nullptr));
   EXPECT_HRESULT_FAILED(init->Initialize(nullptr, nullptr, nullptr));
-}
-
-// Every object counts: the DLL may be unloaded only when no handler, no class factory and no
-// server lock is left, and a handler keeps no hold on Explorer's data object.
-TEST_F(ShellExtTest, ReferencesAreCountedAndTheDllMayUnload) {
-  using CanUnload = HRESULT(STDAPICALLTYPE*)();
-  const auto canUnload = reinterpret_cast<CanUnload>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleW(L"TobrinShellEX.dll"), "DllCanUnloadNow")));
-  ASSERT_NE(canUnload, nullptr);
-  EXPECT_EQ(canUnload(), S_OK);
-
-  WriteSettings(SettingsText("11111111", ThreeViewers()));
-  auto* data = new FileDropData({MemoFile(), Folder()});
-  {
-    ComPtr<IShellExtInit> init;
-    ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr,
-                                              CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&init)));
-    ASSERT_HRESULT_SUCCEEDED(init->Initialize(nullptr, data, nullptr));
-    ComPtr<IContextMenu> menu;
-    ASSERT_HRESULT_SUCCEEDED(init.As(&menu));
-    BuildMenu(menu);
-    EXPECT_EQ(canUnload(), S_FALSE);
-    init.Reset();
-    EXPECT_EQ(canUnload(), S_FALSE) << "the menu interface still holds the handler";
-    EXPECT_EQ(menu.Reset(), 0u);
-  }
-  EXPECT_EQ(canUnload(), S_OK);
-  EXPECT_EQ(data->References(), 1u) << "the handler kept a reference to the data object";
-  data->Release();
-
-  ComPtr<IClassFactory> factory;
-  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER,
-                                            nullptr, IID_PPV_ARGS(&factory)));
-  EXPECT_EQ(canUnload(), S_FALSE);
-  ASSERT_HRESULT_SUCCEEDED(factory->LockServer(TRUE));
-  factory.Reset();
-  EXPECT_EQ(canUnload(), S_FALSE) << "locked";
-  ComPtr<IClassFactory> again;
-  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER,
-                                            nullptr, IID_PPV_ARGS(&again)));
-  ASSERT_HRESULT_SUCCEEDED(again->LockServer(FALSE));
-  ComPtr<IUnknown> aggregated;
-  EXPECT_EQ(again->CreateInstance(again.Get(), IID_IUnknown, &aggregated), CLASS_E_NOAGGREGATION);
-  again.Reset();
-  EXPECT_EQ(canUnload(), S_OK);
 }
 
 }  // namespace
