@@ -95,8 +95,8 @@ void CheckPlan(const ContextMenuPlan& plan, const ExplorerSettings& settings) {
 // The first byte picks the selection: files with and without extensions, a folder, or both.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 1) return 0;
-  const std::vector<std::u16string> choices = {u"C:\\a\\b.txt", u"C:\\a\\c.HTM", u"C:\\a",
-                                               u"C:\\", u"\\\\s\\share\\d"};
+  const std::vector<std::u16string> choices = {u"C:\\a\\b.txt", u"C:\\a\\c.HTM", u"C:\\a", u"C:\\",
+                                               u"\\\\s\\share\\d"};
   std::vector<std::u16string> paths;
   for (std::size_t bit = 0; bit < choices.size(); ++bit) {
     if ((data[0] >> bit) & 1) paths.push_back(choices[bit]);
@@ -109,7 +109,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const ContextMenuPlan plan = PlanContextMenu(settings, selection, kCodePage);
   CheckPlan(plan, settings);
   for (const ShellCommand& command : plan.commands) {
-    const CommandEffect effect = PlanCommandEffect(command, settings, selection, kPrograms, kCodePage);
+    const CommandEffect effect =
+        PlanCommandEffect(command, settings, selection, kPrograms, kCodePage);
     Check(effect.clipboardText.has_value() != !effect.starts.empty());
   }
   return 0;

@@ -68,8 +68,8 @@ CommandEffect PlanCommandEffect(const ShellCommand& command, const ExplorerSetti
           JoinLines(selection, [](const std::u16string& path) { return ItemName(path); });
       break;
     case scPathCopy:
-      effect.clipboardText =
-          JoinLines(selection, [](const std::u16string& path) -> std::u16string_view { return path; });
+      effect.clipboardText = JoinLines(
+          selection, [](const std::u16string& path) -> std::u16string_view { return path; });
       break;
     case scCommandPrompt:
       effect.starts.push_back({programs.commandPrompt, {}, SelectionFolder(selection)});

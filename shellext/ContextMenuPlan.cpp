@@ -1,22 +1,13 @@
 #include "shellext/ContextMenuPlan.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string>
 #include <utility>
 
 #include "shellext/ShellExtTexts.h"
 
 namespace {
-
-char16_t FoldAsciiLetter(char16_t c) { return c >= u'A' && c <= u'Z' ? c - u'A' + u'a' : c; }
-
-bool SameVerb(std::string_view verb, std::u16string_view asked) {
-  if (verb.size() != asked.size()) return false;
-  for (std::size_t i = 0; i < verb.size(); ++i) {
-    if (FoldAsciiLetter(static_cast<unsigned char>(verb[i])) != FoldAsciiLetter(asked[i])) {
-      return false;
-    }
-  }
-  return true;
-}
 
 // Extensions are stored without their dot; one typed with it still names the extension.
 std::string_view WithoutLeadingDot(std::string_view extension) {
@@ -26,8 +17,9 @@ std::string_view WithoutLeadingDot(std::string_view extension) {
 bool ViewerTakesItem(const ExplorerViewer& viewer, std::u16string_view extension,
                      const Selection& selection, std::size_t item) {
   if (selection.IsFolder(item)) return viewer.forFolders;
-  return viewer.forFiles &&
-         (extension.empty() || SameExtension(ItemExtension(selection.Path(item)), extension));
+  if (!viewer.forFiles) return false;
+  return extension.empty() ||
+         EqualIgnoringAsciiCase(ItemExtension(selection.Path(item)), extension);
 }
 
 bool ViewerTakesSelection(const ExplorerViewer& viewer, std::u16string_view extension,
@@ -42,8 +34,8 @@ class PlanBuilder {
  public:
   explicit PlanBuilder(const platform::CodePage& codePage) : codePage_(codePage) {}
 
-  void AddCommand(TShellCommand kind, int slot, std::string_view caption,
-                  std::string_view helpText, std::string verb) {
+  void AddCommand(TShellCommand kind, int slot, std::string_view caption, std::string_view helpText,
+                  std::string verb) {
     MenuLine line{MenuLine::kCommand, plan_.commands.size(), Wide(caption), {}};
     plan_.commands.push_back({kind, slot, line.caption, Wide(helpText), std::move(verb)});
     lines_.push_back(std::move(line));
@@ -68,7 +60,9 @@ class PlanBuilder {
 
   std::size_t CommandCount() const { return plan_.commands.size(); }
 
-  std::u16string Wide(std::string_view text) const { return codePage_.AnsiToWide(std::string(text)); }
+  std::u16string Wide(std::string_view text) const {
+    return codePage_.AnsiToWide(std::string(text));
+  }
 
  private:
   const platform::CodePage& codePage_;
@@ -76,7 +70,8 @@ class PlanBuilder {
   std::vector<MenuLine> lines_;
 };
 
-void AddViewers(PlanBuilder& builder, const ExplorerSettings& settings, const Selection& selection) {
+void AddViewers(PlanBuilder& builder, const ExplorerSettings& settings,
+                const Selection& selection) {
   if (!settings.viewers || selection.Count() > kMostItemsForViewers) return;
   for (int slot = 0; slot < kExplorerViewerCount; ++slot) {
     const ExplorerViewer& viewer = settings.slots[slot];
@@ -91,22 +86,45 @@ void AddViewers(PlanBuilder& builder, const ExplorerSettings& settings, const Se
   }
 }
 
+// The commands after the viewers, in menu order, with the switch that offers each.
+struct OtherCommand {
+  bool ExplorerSettings::*offered;
+  TShellCommand kind;
+  std::string_view caption;
+  std::string_view helpText;
+  std::string_view verb;
+};
+
+constexpr OtherCommand kOtherCommands[] = {
+    {&ExplorerSettings::fileList, scFileList, shellext_text::kFileList,
+     shellext_text::kFileListHelp, shellext_text::kFileListVerb},
+    {&ExplorerSettings::pathCopy, scPathCopy, shellext_text::kPathCopy,
+     shellext_text::kPathCopyHelp, shellext_text::kPathCopyVerb},
+    {&ExplorerSettings::commandPrompt, scCommandPrompt, shellext_text::kCommandPrompt,
+     shellext_text::kCommandPromptHelp, shellext_text::kCommandPromptVerb},
+    {&ExplorerSettings::explorer, scExplorer, shellext_text::kExplorer,
+     shellext_text::kExplorerHelp, shellext_text::kExplorerVerb},
+};
+
+bool OffersOtherCommands(const ExplorerSettings& settings) {
+  return std::any_of(std::begin(kOtherCommands), std::end(kOtherCommands),
+                     [&](const OtherCommand& command) { return settings.*command.offered; });
+}
+
 void AddOtherCommands(PlanBuilder& builder, const ExplorerSettings& settings) {
-  using namespace shellext_text;
-  if (settings.fileList) builder.AddCommand(scFileList, -1, kFileList, kFileListHelp, std::string(kFileListVerb));
-  if (settings.pathCopy) builder.AddCommand(scPathCopy, -1, kPathCopy, kPathCopyHelp, std::string(kPathCopyVerb));
-  if (settings.commandPrompt) {
-    builder.AddCommand(scCommandPrompt, -1, kCommandPrompt, kCommandPromptHelp,
-                       std::string(kCommandPromptVerb));
+  for (const OtherCommand& command : kOtherCommands) {
+    if (!(settings.*command.offered)) continue;
+    builder.AddCommand(command.kind, -1, command.caption, command.helpText,
+                       std::string(command.verb));
   }
-  if (settings.explorer) builder.AddCommand(scExplorer, -1, kExplorer, kExplorerHelp, std::string(kExplorerVerb));
 }
 
 }  // namespace
 
 std::optional<std::size_t> ContextMenuPlan::FindVerb(std::u16string_view verb) const {
   for (std::size_t offset = 0; offset < commands.size(); ++offset) {
-    if (SameVerb(commands[offset].verb, verb)) return offset;
+    const std::string& own = commands[offset].verb;
+    if (EqualIgnoringAsciiCase(std::u16string(own.begin(), own.end()), verb)) return offset;
   }
   return std::nullopt;
 }
@@ -116,9 +134,8 @@ ContextMenuPlan PlanContextMenu(const ExplorerSettings& settings, const Selectio
   if (selection.Empty()) return {};
   PlanBuilder builder(codePage);
   AddViewers(builder, settings, selection);
-  const bool othersFollow =
-      settings.fileList || settings.pathCopy || settings.commandPrompt || settings.explorer;
-  if (settings.separatorAfterViewers && builder.CommandCount() > 0 && othersFollow) {
+  if (settings.separatorAfterViewers && builder.CommandCount() > 0 &&
+      OffersOtherCommands(settings)) {
     builder.AddSeparator();
   }
   AddOtherCommands(builder, settings);

@@ -16,10 +16,10 @@ enum TShellCommand { scViewer, scFileList, scPathCopy, scCommandPrompt, scExplor
 
 struct ShellCommand {
   TShellCommand kind = scFileList;
-  int slot = -1;             // the viewer slot, for scViewer
+  int slot = -1;  // the viewer slot, for scViewer
   std::u16string caption;
   std::u16string helpText;
-  std::string verb;          // ASCII, the same in every language
+  std::string verb;  // ASCII, the same in every language
 };
 
 struct MenuLine {

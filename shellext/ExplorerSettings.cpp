@@ -14,8 +14,8 @@ constexpr std::string_view kSwitchSection = "CHK";
 constexpr std::string_view kTextSection = "EDIT";
 
 // The keys read, in the order of the values they fill (see ParseExplorerSettings).
-constexpr std::string_view kSwitchKeys[] = {"CHK_SUB",  "CHK_SEP_Menu", "CHK_SEP_View",
-                                            "CHK_VIEW", "CHK_LIST",     "CHK_PATH",
+constexpr std::string_view kSwitchKeys[] = {"CHK_SUB",     "CHK_SEP_Menu", "CHK_SEP_View",
+                                            "CHK_VIEW",    "CHK_LIST",     "CHK_PATH",
                                             "CHK_COMMAND", "CHK_EXPLORER"};
 constexpr std::string_view kSlotFlagKeys[] = {"CHK_EXP_View_F", "CHK_EXP_View_D"};
 constexpr std::string_view kSlotTextKeys[] = {"EXP_View_E", "EXP_View_O", "EXP_View_T",
@@ -27,7 +27,8 @@ struct KeyTable {
   std::vector<IniKeyName> keys;
 
   KeyTable() {
-    indexedNames.reserve(kExplorerViewerCount * (std::size(kSlotFlagKeys) + std::size(kSlotTextKeys)));
+    indexedNames.reserve(kExplorerViewerCount *
+                         (std::size(kSlotFlagKeys) + std::size(kSlotTextKeys)));
     for (std::string_view key : kSwitchKeys) keys.push_back({kSwitchSection, key});
     for (int slot = 0; slot < kExplorerViewerCount; ++slot) {
       for (std::string_view key : kSlotFlagKeys) Add(kSwitchSection, key, slot);
@@ -70,7 +71,8 @@ ExplorerSettings ParseExplorerSettings(std::string_view fileBytes) {
   for (ExplorerViewer& viewer : settings.slots) {
     viewer.forFiles = IsOn(values[next++]);
     viewer.forFolders = IsOn(values[next++]);
-    for (std::string* text : {&viewer.executable, &viewer.options, &viewer.extension, &viewer.name}) {
+    for (std::string* text :
+         {&viewer.executable, &viewer.options, &viewer.extension, &viewer.name}) {
       *text = TextOf(values[next++]);
     }
   }

@@ -40,5 +40,6 @@ std::u16string_view ItemExtension(std::u16string_view path);
 // "C:\a\b.txt" gives "C:\a", "C:\b.txt" gives "C:\".
 std::u16string ParentFolder(std::u16string_view path);
 
-// True when the two extensions are the same, ASCII letters compared without regard to case.
-bool SameExtension(std::u16string_view a, std::u16string_view b);
+// True when the two texts are the same, ASCII letters compared without regard to case (as
+// extensions and verbs are).
+bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);

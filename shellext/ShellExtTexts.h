@@ -21,9 +21,12 @@ inline constexpr std::string_view kExplorer = "エクスプローラ起動";
 // Help texts; a viewer's help text is the lead, its display name and the tail.
 inline constexpr std::string_view kViewerHelpLead = "選択した項目を「";
 inline constexpr std::string_view kViewerHelpTail = "」で開きます";
-inline constexpr std::string_view kFileListHelp = "選択した項目の名前をクリップボードにコピーします";
-inline constexpr std::string_view kPathCopyHelp = "選択した項目のフルパスをクリップボードにコピーします";
-inline constexpr std::string_view kCommandPromptHelp = "このフォルダでコマンドプロンプトを起動します";
+inline constexpr std::string_view kFileListHelp =
+    "選択した項目の名前をクリップボードにコピーします";
+inline constexpr std::string_view kPathCopyHelp =
+    "選択した項目のフルパスをクリップボードにコピーします";
+inline constexpr std::string_view kCommandPromptHelp =
+    "このフォルダでコマンドプロンプトを起動します";
 inline constexpr std::string_view kExplorerHelp = "このフォルダを新しいエクスプローラで開きます";
 
 // Language-independent verbs; a viewer's verb is the prefix and its slot number from 1.

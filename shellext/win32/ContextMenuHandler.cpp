@@ -92,8 +92,8 @@ void ContextMenuHandler::Plan() {
   plan_ = PlanContextMenu(settings_, selection_, codePage_);
 }
 
-STDMETHODIMP ContextMenuHandler::QueryContextMenu(HMENU menu, UINT index, UINT firstId,
-                                                  UINT lastId, UINT flags) {
+STDMETHODIMP ContextMenuHandler::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
+                                                  UINT flags) {
   if ((flags & CMF_DEFAULTONLY) != 0) return MenuResult(0);
   Plan();
   const std::size_t count = plan_->commands.size();
@@ -108,7 +108,8 @@ STDMETHODIMP ContextMenuHandler::QueryContextMenu(HMENU menu, UINT index, UINT f
   return MenuResult(count);
 }
 
-std::optional<std::size_t> ContextMenuHandler::ChosenCommand(const CMINVOKECOMMANDINFO& info) const {
+std::optional<std::size_t> ContextMenuHandler::ChosenCommand(
+    const CMINVOKECOMMANDINFO& info) const {
   const auto& extended = reinterpret_cast<const CMINVOKECOMMANDINFOEX&>(info);
   const bool unicode = info.cbSize >= sizeof(CMINVOKECOMMANDINFOEX) &&
                        (info.fMask & CMIC_MASK_UNICODE) != 0 && extended.lpVerbW != nullptr;
@@ -146,7 +147,8 @@ STDMETHODIMP ContextMenuHandler::GetCommandString(UINT_PTR offset, UINT type, UI
     case GCS_VERBA:
       return CopyOut<char>(command.verb, name, size);
     case GCS_VERBW:
-      return CopyOut<char16_t>(std::u16string(command.verb.begin(), command.verb.end()), wideName, size);
+      return CopyOut<char16_t>(std::u16string(command.verb.begin(), command.verb.end()), wideName,
+                               size);
     case GCS_HELPTEXTA:
       return CopyOut<char>(AnsiOf(command.helpText), name, size);
     case GCS_HELPTEXTW:

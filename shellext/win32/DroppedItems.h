@@ -1,6 +1,7 @@
 #pragma once
 // The items of Explorer's selection, from the data object it hands to IShellExtInit.
 #include <windows.h>
+// COM's base interfaces, which windows.h leaves out in its lean form.
 #include <objbase.h>
 
 #include <optional>

@@ -23,7 +23,7 @@ void ShowError(HWND owner, const std::wstring& text) {
   MessageBoxW(owner, text.c_str(), Wide(shellext_text::kTitle).c_str(), MB_OK | MB_ICONERROR);
 }
 
-std::u16string FolderPath(UINT (WINAPI* query)(LPWSTR, UINT), std::u16string_view program) {
+std::u16string FolderPath(UINT(WINAPI* query)(LPWSTR, UINT), std::u16string_view program) {
   wchar_t buffer[MAX_PATH + 1] = {};
   const UINT length = query(buffer, MAX_PATH + 1);
   std::u16string path = FromWindows(std::wstring_view(buffer, length <= MAX_PATH ? length : 0));
@@ -115,7 +115,9 @@ HRESULT RunEffect(const CommandEffect& effect, HWND owner, bool showMessages) {
   }
   for (const ProgramStart& start : effect.starts) {
     if (!StartProgram(owner, start)) {
-      if (showMessages) ShowError(owner, ToWindows(start.program) + Wide(shellext_text::kCannotStart));
+      if (showMessages) {
+        ShowError(owner, ToWindows(start.program) + Wide(shellext_text::kCannotStart));
+      }
       return E_FAIL;
     }
   }

@@ -28,7 +28,8 @@ const std::wstring& SettingsPath() {
   static const std::wstring path = [] {
     const std::wstring module = ModulePath();
     const std::wstring folder = module.substr(0, module.find_last_of(L'\\') + 1);
-    return LongPathForm(folder + platform::win32::ToWide(std::string(shellext_text::kSettingsFileName)));
+    return LongPathForm(folder +
+                        platform::win32::ToWide(std::string(shellext_text::kSettingsFileName)));
   }();
   return path;
 }
@@ -54,8 +55,8 @@ std::string ReadSettingsBesideModule() {
   // Shared for reading, writing and deleting: the settings program may replace the file at
   // any moment, and Explorer must never keep it from doing so.
   const FileHandle file(CreateFileW(SettingsPath().c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
   if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) ||
       static_cast<unsigned long long>(size.QuadPart) > kMostSettingsFileBytes) {

@@ -51,9 +51,9 @@ TEST(ExplorerPaths, NamesExtensionsAndFolders) {
     EXPECT_EQ(ItemExtension(c.path), c.extension) << readable;
     EXPECT_EQ(ParentFolder(c.path), c.parent) << readable;
   }
-  EXPECT_TRUE(SameExtension(u"TxT", u"txt"));
-  EXPECT_FALSE(SameExtension(u"txt", u"tx"));
-  EXPECT_FALSE(SameExtension(u"ｔｘｔ", u"txt"));
+  EXPECT_TRUE(EqualIgnoringAsciiCase(u"TxT", u"txt"));
+  EXPECT_FALSE(EqualIgnoringAsciiCase(u"txt", u"tx"));
+  EXPECT_FALSE(EqualIgnoringAsciiCase(u"ｔｘｔ", u"txt"));
 }
 
 // A name outside code page 932. (GCC converts a UTF-16 literal that also holds escapes through
@@ -90,25 +90,43 @@ TEST(ExplorerEffects, ProgramStarts) {
     std::vector<std::u16string> selection;
     std::vector<ProgramStart> starts;
   } cases[] = {
-      {"viewer with options, once per item", Command(scViewer, 3), {file, foreign},
+      {"viewer with options, once per item",
+       Command(scViewer, 3),
+       {file, foreign},
        {{u"C:\\表\\ソ.exe", u" -r /x \"" + file + u"\"", u""},
         {u"C:\\表\\ソ.exe", u" -r /x \"" + foreign + u"\"", u""}}},
-      {"viewer without options", Command(scViewer, 4), {u"C:\\データ"},
+      {"viewer without options",
+       Command(scViewer, 4),
+       {u"C:\\データ"},
        {{u"viewer.exe", u"\"C:\\データ\"", u""}}},
       {"viewer slot out of range", Command(scViewer, 5), {file}, {}},
-      {"command prompt in the folder of a file", Command(scCommandPrompt), {file, u"D:\\x"},
+      {"command prompt in the folder of a file",
+       Command(scCommandPrompt),
+       {file, u"D:\\x"},
        {{kPrograms.commandPrompt, u"", u"C:\\データ"}}},
-      {"command prompt in a selected folder", Command(scCommandPrompt), {u"C:\\データ"},
+      {"command prompt in a selected folder",
+       Command(scCommandPrompt),
+       {u"C:\\データ"},
        {{kPrograms.commandPrompt, u"", u"C:\\データ"}}},
-      {"command prompt at a drive's root", Command(scCommandPrompt), {u"C:\\a.txt"},
+      {"command prompt at a drive's root",
+       Command(scCommandPrompt),
+       {u"C:\\a.txt"},
        {{kPrograms.commandPrompt, u"", u"C:\\"}}},
-      {"command prompt on a share", Command(scCommandPrompt), {u"\\\\server\\share"},
+      {"command prompt on a share",
+       Command(scCommandPrompt),
+       {u"\\\\server\\share"},
        {{kPrograms.commandPrompt, u"", u"\\\\server\\share"}}},
-      {"Explorer with the file selected", Command(scExplorer), {file},
+      {"Explorer with the file selected",
+       Command(scExplorer),
+       {file},
        {{kPrograms.explorer, u"/select,\"" + file + u"\"", u"C:\\データ"}}},
-      {"Explorer in a selected folder", Command(scExplorer), {u"C:\\データ", file},
+      {"Explorer in a selected folder",
+       Command(scExplorer),
+       {u"C:\\データ", file},
        {{kPrograms.explorer, u"\"C:\\データ\"", u"C:\\データ"}}},
-      {"Explorer with a name outside code page 932", Command(scExplorer), {foreign},
+      {"Explorer with a name outside code page 932",
+       Command(scExplorer),
+       {foreign},
        {{kPrograms.explorer, u"/select,\"" + foreign + u"\"", u"C:\\😀"}}},
       {"nothing selected", Command(scExplorer), {}, {}},
   };

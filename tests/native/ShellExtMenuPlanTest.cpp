@@ -70,47 +70,71 @@ TEST(ExplorerMenuPlan, EntriesSeparatorsAndSubmenu) {
     std::u16string menu;
   } cases[] = {
       {"every switch off", {}, {kTxt}, u""},
-      {"only the menu switches on", With([](auto& s) {
-         s.submenu = s.separatorsAround = s.separatorAfterViewers = true;
-       }), {kTxt}, u""},
-      {"viewer slots set but viewers off", With(AllCommands), {kTxt},
+      {"only the menu switches on",
+       With([](auto& s) { s.submenu = s.separatorsAround = s.separatorAfterViewers = true; }),
+       {kTxt},
+       u""},
+      {"viewer slots set but viewers off",
+       With(AllCommands),
+       {kTxt},
        u"ファイルリスト|パスコピー|コマンドプロンプト起動|エクスプローラ起動"},
       {"one command", With([](auto& s) { s.pathCopy = true; }), {kTxt}, u"パスコピー"},
       {"viewers for a .txt file, separator before the commands",
-       With([](auto& s) { s.viewers = s.separatorAfterViewers = s.fileList = true; }), {kTxt},
+       With([](auto& s) { s.viewers = s.separatorAfterViewers = s.fileList = true; }),
+       {kTxt},
        u"viewer|秀丸|-|ファイルリスト"},
       {"no separator after the viewers when no command follows",
-       With([](auto& s) { s.viewers = s.separatorAfterViewers = true; }), {kHtm}, u"viewer|全部"},
+       With([](auto& s) { s.viewers = s.separatorAfterViewers = true; }),
+       {kHtm},
+       u"viewer|全部"},
       {"no separator when no viewer is offered",
        With([](auto& s) {
          s.viewers = s.separatorAfterViewers = s.fileList = true;
          s.slots[0].forFiles = s.slots[1].forFiles = false;
-       }), {kTxt}, u"ファイルリスト"},
+       }),
+       {kTxt},
+       u"ファイルリスト"},
       {"viewers for a folder", With([](auto& s) { s.viewers = true; }), {kFolder}, u"ツリー|全部"},
       {"a drive is a folder", With([](auto& s) { s.viewers = true; }), {u"D:\\"}, u"ツリー|全部"},
       {"a viewer must take every item of a mixed selection",
-       With([](auto& s) { s.viewers = s.fileList = true; }), {kHtm, kFolder}, u"全部|ファイルリスト"},
-      {"file without extension", With([](auto& s) { s.viewers = true; }),
-       {u"C:\\データ\\README"}, u"viewer"},
-      {"extension letter case ignored", With([](auto& s) { s.viewers = true; }),
-       {u"C:\\a.tXt", u"C:\\b.TXT"}, u"viewer|秀丸"},
+       With([](auto& s) { s.viewers = s.fileList = true; }),
+       {kHtm, kFolder},
+       u"全部|ファイルリスト"},
+      {"file without extension",
+       With([](auto& s) { s.viewers = true; }),
+       {u"C:\\データ\\README"},
+       u"viewer"},
+      {"extension letter case ignored",
+       With([](auto& s) { s.viewers = true; }),
+       {u"C:\\a.tXt", u"C:\\b.TXT"},
+       u"viewer|秀丸"},
       {"an extension is the part after the last dot",
-       With([](auto& s) { s.viewers = true; }), {u"C:\\a.txt.bak"}, u"viewer"},
+       With([](auto& s) { s.viewers = true; }),
+       {u"C:\\a.txt.bak"},
+       u"viewer"},
       {"separators above and below",
-       With([](auto& s) { s.separatorsAround = s.explorer = true; }), {kTxt},
+       With([](auto& s) { s.separatorsAround = s.explorer = true; }),
+       {kTxt},
        u"-|エクスプローラ起動|-"},
-      {"submenu", With([](auto& s) { s.submenu = s.viewers = true; }), {kFolder},
+      {"submenu",
+       With([](auto& s) { s.submenu = s.viewers = true; }),
+       {kFolder},
        u"トブリン＋[ツリー|全部]"},
-      {"everything on", With([](auto& s) {
+      {"everything on",
+       With([](auto& s) {
          AllCommands(s);
          s.submenu = s.separatorsAround = s.separatorAfterViewers = s.viewers = true;
-       }), {kTxt},
+       }),
+       {kTxt},
        u"-|トブリン＋[viewer|秀丸|-|ファイルリスト|パスコピー|コマンドプロンプト起動|"
        u"エクスプローラ起動]|-"},
-      {"everything on, nothing selected", With([](auto& s) {
+      {"everything on, nothing selected",
+       With([](auto& s) {
          AllCommands(s);
          s.submenu = s.separatorsAround = s.viewers = true;
-       }), {}, u""},
+       }),
+       {},
+       u""},
   };
   for (const auto& c : cases) {
     const ContextMenuPlan plan = PlanContextMenu(c.settings, Select(c.selection), kCodePage);
@@ -128,7 +152,8 @@ TEST(ExplorerMenuPlan, ViewersOnlyForFewItems) {
                               [&](const std::u16string&) { return ++folderQuestions, false; });
     const ContextMenuPlan plan = PlanContextMenu(settings, selection, kCodePage);
     const bool offered = count <= kMostItemsForViewers;
-    EXPECT_EQ(Render(plan.lines), offered ? u"viewer|秀丸|ファイルリスト" : u"ファイルリスト") << count;
+    EXPECT_EQ(Render(plan.lines), offered ? u"viewer|秀丸|ファイルリスト" : u"ファイルリスト")
+        << count;
     EXPECT_EQ(folderQuestions, offered ? static_cast<int>(count) : 0) << count;
   }
 }

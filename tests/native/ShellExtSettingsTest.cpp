@@ -41,9 +41,9 @@ TEST(ExplorerSettings, SwitchIsOnOnlyForOne) {
   const struct {
     const char* stored;
     bool on;
-  } cases[] = {{"1", true},     {" 1 ", true},  {"0x1", true},  {"$1", true},   {"01", true},
-               {"0", false},    {"2", false},   {"-1", false},  {"yes", false}, {"", false},
-               {"1a", false},   {"1.0", false}, {"0x", false},  {"4294967297", false}};
+  } cases[] = {{"1", true},   {" 1 ", true},  {"0x1", true}, {"$1", true},         {"01", true},
+               {"0", false},  {"2", false},   {"-1", false}, {"yes", false},       {"", false},
+               {"1a", false}, {"1.0", false}, {"0x", false}, {"4294967297", false}};
   for (const auto& c : cases) {
     const std::string file = std::string("[chk]\r\nchk_view=") + c.stored + "\r\n";
     EXPECT_EQ(ParseExplorerSettings(file).viewers, c.on) << "\"" << c.stored << "\"";

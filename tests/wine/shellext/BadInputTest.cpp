@@ -25,9 +25,8 @@ TEST_F(ShellExtTest, FailingViewerStartShowsOneMessage) {
   EXPECT_EQ(Starts().size(), 1u);
 
   // The caller may ask for no user interface: the failure is only reported.
-  const auto silent = AnsweringMessageBoxes([&] {
-    result = InvokeOffset(handler, 0, CMIC_MASK_FLAG_NO_UI);
-  });
+  const auto silent =
+      AnsweringMessageBoxes([&] { result = InvokeOffset(handler, 0, CMIC_MASK_FLAG_NO_UI); });
   EXPECT_HRESULT_FAILED(result);
   EXPECT_TRUE(silent.empty());
 }

@@ -51,7 +51,8 @@ TEST_F(Commands, ViewerStartsOncePerItemWithItsOptions) {
   const std::string memoArguments = " -o " + e2e::Quoted(e2e::Narrow(MemoFile()));
   EXPECT_TRUE(e2e::ArgumentsOf(records[0].commandLine) == memoArguments ||
               e2e::ArgumentsOf(records[1].commandLine) == memoArguments)
-      << records[0].commandLine << "\n" << records[1].commandLine;
+      << records[0].commandLine << "\n"
+      << records[1].commandLine;
   for (const e2e::Record& record : records) {
     EXPECT_EQ(record.file, ItemContent()) << record.commandLine;
   }
@@ -79,13 +80,21 @@ TEST_F(Commands, CommandPromptAndExplorerStartInTheSelectionsFolder) {
     UINT command;
     ShellStart start;
   } cases[] = {
-      {"prompt for a file", {MemoFile(), Folder()}, kCommandPrompt,
+      {"prompt for a file",
+       {MemoFile(), Folder()},
+       kCommandPrompt,
        {L"open", SystemCommandPrompt(), L"", Folder()}},
-      {"prompt for a folder", {Folder()}, kCommandPrompt,
+      {"prompt for a folder",
+       {Folder()},
+       kCommandPrompt,
        {L"open", SystemCommandPrompt(), L"", Folder()}},
-      {"Explorer selects the file", {ForeignFile()}, kExplorer,
+      {"Explorer selects the file",
+       {ForeignFile()},
+       kExplorer,
        {L"open", SystemExplorer(), L"/select," + Quoted(ForeignFile()), Folder()}},
-      {"Explorer opens the folder", {Folder(), MemoFile()}, kExplorer,
+      {"Explorer opens the folder",
+       {Folder(), MemoFile()},
+       kExplorer,
        {L"open", SystemExplorer(), Quoted(Folder()), Folder()}},
   };
   for (const auto& c : cases) {
@@ -140,8 +149,8 @@ TEST_F(Commands, VerbsAndHelpTextsForEveryEntry) {
     EXPECT_EQ(handler->GetCommandString(offset, GCS_VALIDATEW, nullptr, nullptr, 0), S_OK);
     ASSERT_HRESULT_SUCCEEDED(handler->GetCommandString(offset, GCS_VERBA, nullptr, ansi, 128));
     EXPECT_STREQ(ansi, expected[offset].verb);
-    ASSERT_HRESULT_SUCCEEDED(handler->GetCommandString(offset, GCS_VERBW, nullptr,
-                                                       reinterpret_cast<char*>(wide), 128));
+    ASSERT_HRESULT_SUCCEEDED(
+        handler->GetCommandString(offset, GCS_VERBW, nullptr, reinterpret_cast<char*>(wide), 128));
     EXPECT_EQ(e2e::Narrow(wide), expected[offset].verb);
     ASSERT_HRESULT_SUCCEEDED(handler->GetCommandString(offset, GCS_HELPTEXTW, nullptr,
                                                        reinterpret_cast<char*>(wide), 128));

@@ -2,6 +2,7 @@
 // A data object like the one Explorer hands to a context-menu handler: it offers the selected
 // items' full paths as CF_HDROP (wide), and nothing else.
 #include <windows.h>
+// COM's base interfaces, which windows.h leaves out in its lean form.
 #include <objbase.h>
 
 #include <atomic>

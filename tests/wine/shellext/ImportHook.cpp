@@ -23,7 +23,8 @@ void* SwapEntry(IMAGE_THUNK_DATA* entry, void* replacement) {
 void* ReplaceImport(HMODULE module, const char* library, const char* function, void* replacement) {
   const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
   const auto* nt = At<const IMAGE_NT_HEADERS>(module, dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  const IMAGE_DATA_DIRECTORY& imports =
+      nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   if (imports.VirtualAddress == 0) return nullptr;
   for (auto* descriptor = At<IMAGE_IMPORT_DESCRIPTOR>(module, imports.VirtualAddress);
        descriptor->Name != 0; ++descriptor) {
@@ -34,7 +35,8 @@ void* ReplaceImport(HMODULE module, const char* library, const char* function, v
     auto* addresses = At<IMAGE_THUNK_DATA>(module, descriptor->FirstThunk);
     for (; names->u1.AddressOfData != 0; ++names, ++addresses) {
       if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      const auto* byName = At<const IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(names->u1.AddressOfData));
+      const auto* byName =
+          At<const IMAGE_IMPORT_BY_NAME>(module, static_cast<DWORD>(names->u1.AddressOfData));
       if (lstrcmpA(reinterpret_cast<const char*>(byName->Name), function) == 0) {
         return SwapEntry(addresses, replacement);
       }

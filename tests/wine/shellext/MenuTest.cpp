@@ -37,16 +37,27 @@ TEST_F(ShellExtTest, MenuFollowsSettingsAndSelection) {
     std::vector<std::wstring> selection;
     std::wstring lines;
   } cases[] = {
-      {"everything on, a file", SettingsText("11111111", ThreeViewers()), {MemoFile()},
+      {"everything on, a file",
+       SettingsText("11111111", ThreeViewers()),
+       {MemoFile()},
        L"開く|-|トブリン＋[記録|-|ファイルリスト|パスコピー|コマンドプロンプト起動|"
        L"エクスプローラ起動]|-|プロパティ"},
-      {"flat, a folder", SettingsText("01110011", ThreeViewers()), {Folder()},
+      {"flat, a folder",
+       SettingsText("01110011", ThreeViewers()),
+       {Folder()},
        L"開く|-|表示ビューア|フォルダ用|-|コマンドプロンプト起動|エクスプローラ起動|-|プロパティ"},
-      {"a .htm file", SettingsText("00011000", ThreeViewers()), {PageFile()},
+      {"a .htm file",
+       SettingsText("00011000", ThreeViewers()),
+       {PageFile()},
        L"開く|記録|表示ビューア|ファイルリスト|プロパティ"},
-      {"a folder beyond the classic path length", SettingsText("00010000", ThreeViewers()),
-       {LongFolder(LongFile())}, L"開く|表示ビューア|フォルダ用|プロパティ"},
-      {"every switch off", SettingsText("00000000", ThreeViewers()), {MemoFile()}, L"開く|プロパティ"},
+      {"a folder beyond the classic path length",
+       SettingsText("00010000", ThreeViewers()),
+       {LongFolder(LongFile())},
+       L"開く|表示ビューア|フォルダ用|プロパティ"},
+      {"every switch off",
+       SettingsText("00000000", ThreeViewers()),
+       {MemoFile()},
+       L"開く|プロパティ"},
       {"no settings file", std::nullopt, {MemoFile()}, L"開く|プロパティ"},
       {"random bytes as settings", garbage, {MemoFile()}, L"開く|プロパティ"},
       {"settings file too large to be one", huge, {MemoFile()}, L"開く|プロパティ"},
@@ -95,8 +106,8 @@ TEST_F(ShellExtTest, NothingAddedForDefaultOnlyOrWithoutRoom) {
 
 TEST_F(ShellExtTest, InitializeWithoutFileListFails) {
   ComPtr<IShellExtInit> init;
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr,
-                                            CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&init)));
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr, CLSCTX_INPROC_SERVER,
+                                            IID_PPV_ARGS(&init)));
   ComPtr<IDataObject> data;
   data.Attach(new FileDropData({MemoFile()}, false));
   EXPECT_HRESULT_FAILED(init->Initialize(nullptr, data.Get(), nullptr));

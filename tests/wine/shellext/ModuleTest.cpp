@@ -17,8 +17,8 @@ TEST_F(ShellExtTest, RegisteredForFilesDirectoriesAndFolders) {
     EXPECT_TRUE(IsEqualCLSID(*registered, expected)) << Printable(fileClass);
   }
   ComPtr<IContextMenu> menu;
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(expected, nullptr, CLSCTX_INPROC_SERVER,
-                                            IID_PPV_ARGS(&menu)));
+  ASSERT_HRESULT_SUCCEEDED(
+      CoCreateInstance(expected, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&menu)));
   ComPtr<IShellExtInit> init;
   EXPECT_HRESULT_SUCCEEDED(menu.As(&init));
   ComPtr<IContextMenu2> menu2;
@@ -54,15 +54,15 @@ TEST_F(ShellExtTest, ReferencesAreCountedAndTheDllMayUnload) {
   data->Release();
 
   ComPtr<IClassFactory> factory;
-  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER,
-                                            nullptr, IID_PPV_ARGS(&factory)));
+  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER, nullptr,
+                                            IID_PPV_ARGS(&factory)));
   EXPECT_EQ(canUnload(), S_FALSE);
   ASSERT_HRESULT_SUCCEEDED(factory->LockServer(TRUE));
   factory.Reset();
   EXPECT_EQ(canUnload(), S_FALSE) << "locked";
   ComPtr<IClassFactory> again;
-  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER,
-                                            nullptr, IID_PPV_ARGS(&again)));
+  ASSERT_HRESULT_SUCCEEDED(CoGetClassObject(*RegisteredHandler(L"*"), CLSCTX_INPROC_SERVER, nullptr,
+                                            IID_PPV_ARGS(&again)));
   ASSERT_HRESULT_SUCCEEDED(again->LockServer(FALSE));
   ComPtr<IUnknown> aggregated;
   EXPECT_EQ(again->CreateInstance(again.Get(), IID_IUnknown, &aggregated), CLASS_E_NOAGGREGATION);

@@ -19,8 +19,8 @@ struct ViewerSlotText {
 // CHK_PATH, CHK_COMMAND and CHK_EXPLORER, in this order.
 inline std::string SettingsText(const std::string& switches,
                                 const std::vector<ViewerSlotText>& slots) {
-  static const char* const kSwitchKeys[] = {"CHK_SUB",  "CHK_SEP_Menu", "CHK_SEP_View",
-                                            "CHK_VIEW", "CHK_LIST",     "CHK_PATH",
+  static const char* const kSwitchKeys[] = {"CHK_SUB",     "CHK_SEP_Menu", "CHK_SEP_View",
+                                            "CHK_VIEW",    "CHK_LIST",     "CHK_PATH",
                                             "CHK_COMMAND", "CHK_EXPLORER"};
   std::string check = "[CHK]\r\n";
   for (std::size_t i = 0; i < std::size(kSwitchKeys) && i < switches.size(); ++i) {

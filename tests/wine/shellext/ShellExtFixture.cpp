@@ -42,9 +42,12 @@ std::wstring TextOrEmpty(const wchar_t* text) { return text != nullptr ? text : 
 // Records the request; lets it through to the shell unless it starts the system's command
 // prompt or Explorer, whose windows would outlive the test.
 BOOL WINAPI RecordingShellExecuteEx(SHELLEXECUTEINFOW* info) {
-  const ShellStart start{TextOrEmpty(info->lpVerb),       TextOrEmpty(info->lpFile),
-                         TextOrEmpty(info->lpParameters), TextOrEmpty(info->lpDirectory),
-                         info->nShow,                     info->fMask,
+  const ShellStart start{TextOrEmpty(info->lpVerb),
+                         TextOrEmpty(info->lpFile),
+                         TextOrEmpty(info->lpParameters),
+                         TextOrEmpty(info->lpDirectory),
+                         info->nShow,
+                         info->fMask,
                          info->hwnd};
   StartLog().push_back(start);
   if (lstrcmpiW(start.file.c_str(), ShellExtTest::SystemCommandPrompt().c_str()) == 0 ||
@@ -115,13 +118,15 @@ void ShellExtTest::SetUpTestSuite() {
   SuiteState& suite = Suite();
   suite.apartment = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
   suite.owner = std::make_unique<e2e::DriverWindow>();
-  suite.install = std::make_unique<ComponentInstall>(TOBRIN_SHELLEXT_DLL_HOST_PATH, InstallFolder());
+  suite.install =
+      std::make_unique<ComponentInstall>(TOBRIN_SHELLEXT_DLL_HOST_PATH, InstallFolder());
   ASSERT_TRUE(suite.install->Ready()) << suite.install->Error();
 
   e2e::MakeFolders(e2e::DriverFolder() + L"records");
   SetEnvironmentVariableW(kViewerRecordVariable, RecordPath().c_str());
   e2e::MakeFolders(e2e::Widen(ViewerPath()).substr(0, e2e::Widen(ViewerPath()).rfind(L'\\')));
-  e2e::CopyFileOrFail(e2e::WindowsPathOfHostPath(TOBRIN_VIEWER_HOST_PATH), e2e::Widen(ViewerPath()));
+  e2e::CopyFileOrFail(e2e::WindowsPathOfHostPath(TOBRIN_VIEWER_HOST_PATH),
+                      e2e::Widen(ViewerPath()));
 
   e2e::MakeFolders(Folder());
   CreateDirectoryW((L"\\\\?\\" + LongFile().substr(0, LongFile().rfind(L'\\'))).c_str(), nullptr);
@@ -131,13 +136,12 @@ void ShellExtTest::SetUpTestSuite() {
 
   // Loads the DLL, then puts the recorder in place of its shell starts.
   ComPtr<IUnknown> first;
-  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr,
-                                            CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&first)));
+  ASSERT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr, CLSCTX_INPROC_SERVER,
+                                            IID_PPV_ARGS(&first)));
   HMODULE dll = GetModuleHandleW(L"TobrinShellEX.dll");
   ASSERT_NE(dll, nullptr);
-  realShellExecuteEx = reinterpret_cast<ShellExecuteExFunction>(
-      ReplaceImport(dll, "shell32.dll", "ShellExecuteExW",
-                    reinterpret_cast<void*>(&RecordingShellExecuteEx)));
+  realShellExecuteEx = reinterpret_cast<ShellExecuteExFunction>(ReplaceImport(
+      dll, "shell32.dll", "ShellExecuteExW", reinterpret_cast<void*>(&RecordingShellExecuteEx)));
   ASSERT_NE(realShellExecuteEx, nullptr) << "TobrinShellEX.dll imports no ShellExecuteExW";
 }
 
@@ -182,8 +186,8 @@ void ShellExtTest::RemoveSettings() { e2e::RemoveFile(Suite().install->SettingsP
 
 ComPtr<IContextMenu> ShellExtTest::CreateHandler(const std::vector<std::wstring>& items) {
   ComPtr<IShellExtInit> init;
-  EXPECT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr,
-                                            CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&init)));
+  EXPECT_HRESULT_SUCCEEDED(CoCreateInstance(*RegisteredHandler(L"*"), nullptr, CLSCTX_INPROC_SERVER,
+                                            IID_PPV_ARGS(&init)));
   if (!init) return nullptr;
   ComPtr<IDataObject> data;
   data.Attach(new FileDropData(items));
@@ -234,7 +238,8 @@ HRESULT ShellExtTest::InvokeWideVerb(const ComPtr<IContextMenu>& handler, const 
   return handler->InvokeCommand(reinterpret_cast<CMINVOKECOMMANDINFO*>(&info));
 }
 
-std::vector<e2e::MessageBoxSeen> ShellExtTest::AnsweringMessageBoxes(const std::function<void()>& call) {
+std::vector<e2e::MessageBoxSeen> ShellExtTest::AnsweringMessageBoxes(
+    const std::function<void()>& call) {
   std::vector<e2e::MessageBoxSeen> seen;
   std::atomic<bool> done{false};
   std::thread answerer([&] {
@@ -258,7 +263,8 @@ std::vector<e2e::Record> ShellExtTest::ViewerRecords(std::size_t count) {
   const ULONGLONG end = GetTickCount64() + kRecordWait;
   for (;;) {
     const auto bytes = e2e::ReadBytes(RecordPath());
-    std::vector<e2e::Record> records = bytes ? e2e::ParseRecords(*bytes) : std::vector<e2e::Record>{};
+    std::vector<e2e::Record> records =
+        bytes ? e2e::ParseRecords(*bytes) : std::vector<e2e::Record>{};
     if (records.size() >= count || GetTickCount64() >= end) return records;
     Sleep(50);
   }

@@ -51,7 +51,7 @@ class ShellExtTest : public ::testing::Test {
  public:
   static std::wstring InstallFolder();
   static std::wstring ItemsFolder();  // holds the selectable items
-  static std::string ViewerPath();     // the viewer stand-in, Shift_JIS as the settings name it
+  static std::string ViewerPath();    // the viewer stand-in, Shift_JIS as the settings name it
 
   // Items to select, all existing: two files with Japanese names, a file whose name code page
   // 932 cannot hold, a folder, and a file whose path is longer than MAX_PATH.
@@ -78,7 +78,8 @@ class ShellExtTest : public ::testing::Test {
   ComPtr<IContextMenu> CreateHandler(const std::vector<std::wstring>& items);
 
   // Builds the menu at position 1 of a menu holding "開く" and "プロパティ".
-  BuiltMenu BuildMenu(const ComPtr<IContextMenu>& handler, UINT flags = CMF_NORMAL, UINT lastId = kLastId);
+  BuiltMenu BuildMenu(const ComPtr<IContextMenu>& handler, UINT flags = CMF_NORMAL,
+                      UINT lastId = kLastId);
 
   // Invokes a command by its offset, by an ANSI verb or by a Unicode verb, owned by the
   // driver's window.

@@ -18,6 +18,7 @@
 //
 //   shellext_bench.exe [samples]     (default 2001)
 #include <windows.h>
+// shellapi.h and shlobj.h need the types of windows.h first.
 #include <shellapi.h>
 #include <shlobj.h>
 #include <wrl/client.h>
@@ -88,7 +89,8 @@ std::string FullSettings(const std::string& viewer) {
     const std::string index = SlotIndex(slot);
     text += "CHK_EXP_View_F" + index + "1\r\nCHK_EXP_View_D" + index + "1\r\n";
   }
-  text += "[EDIT]\r\nIE_View_E[0]=C:\\Windows\\notepad.exe\r\nIE_View_O[0]=\r\nIE_View_T[0]=txt\r\n";
+  text +=
+      "[EDIT]\r\nIE_View_E[0]=C:\\Windows\\notepad.exe\r\nIE_View_O[0]=\r\nIE_View_T[0]=txt\r\n";
   for (int slot = 0; slot < 5; ++slot) {
     const std::string index = SlotIndex(slot);
     text += "IE_Set_U" + index + "http://www.example.co.jp/search?q=\r\nIE_Set_T" + index +
@@ -143,17 +145,21 @@ int main(int argc, char** argv) {
     return SUCCEEDED(result) && HRESULT_CODE(result) == 9;
   };
   std::vector<Subject> subjects = {
-      {"one profile key", nullptr,
+      {"one profile key",
+       nullptr,
        [&] {
          char value[2048];
          return GetPrivateProfileStringA("CHK", "CHK_VIEW", "", value, sizeof value,
                                          settingsAnsi.c_str()) == 1;
        },
-       nullptr, {}},
+       nullptr,
+       {}},
       {"QueryContextMenu", newMenu, buildMenu, dropMenu, {}},
-      {"Initialize + menu", newMenu,
+      {"Initialize + menu",
+       newMenu,
        [&] { return SUCCEEDED(init->Initialize(nullptr, data.Get(), nullptr)) && buildMenu(); },
-       dropMenu, {}},
+       dropMenu,
+       {}},
   };
   // The first rounds warm Wine's caches and the component's code; they are not counted.
   for (int i = 0; i < 20; ++i) {
