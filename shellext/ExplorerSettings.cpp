@@ -1,5 +1,6 @@
 #include "shellext/ExplorerSettings.h"
 
+#include <iterator>
 #include <optional>
 #include <vector>
 

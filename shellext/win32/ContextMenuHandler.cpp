@@ -1,6 +1,7 @@
 #include "shellext/win32/ContextMenuHandler.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,6 +17,19 @@
 namespace shellext {
 
 namespace {
+
+// No exception may leave a COM method into Explorer: one that arises (memory running out with
+// a huge selection) fails the call instead.
+template <typename Call>
+HRESULT WithoutExceptions(Call call) {
+  try {
+    return call();
+  } catch (const std::bad_alloc&) {
+    return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_FAIL;
+  }
+}
 
 HRESULT MenuResult(std::size_t commandsAdded) {
   return MAKE_HRESULT(SEVERITY_SUCCESS, 0, static_cast<USHORT>(commandsAdded));
@@ -78,13 +92,15 @@ STDMETHODIMP_(ULONG) ContextMenuHandler::Release() {
 }
 
 STDMETHODIMP ContextMenuHandler::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKEY) {
-  plan_.reset();
-  selection_ = Selection();
-  if (data == nullptr) return E_INVALIDARG;
-  std::optional<Selection> selection = SelectionOf(*data);
-  if (!selection) return E_INVALIDARG;
-  selection_ = std::move(*selection);
-  return S_OK;
+  return WithoutExceptions([&] {
+    plan_.reset();
+    selection_ = Selection();
+    if (data == nullptr) return E_INVALIDARG;
+    std::optional<Selection> selection = SelectionOf(*data);
+    if (!selection) return E_INVALIDARG;
+    selection_ = std::move(*selection);
+    return S_OK;
+  });
 }
 
 void ContextMenuHandler::Plan() {
@@ -95,17 +111,19 @@ void ContextMenuHandler::Plan() {
 STDMETHODIMP ContextMenuHandler::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
                                                   UINT flags) {
   if ((flags & CMF_DEFAULTONLY) != 0) return MenuResult(0);
-  Plan();
-  const std::size_t count = plan_->commands.size();
-  if (count == 0 || firstId > lastId || lastId - firstId < count - 1) {
-    plan_ = ContextMenuPlan();  // no room for our commands: none of them is offered
-    return MenuResult(0);
-  }
-  if (!InsertMenuLines(menu, index, plan_->lines, firstId)) {
-    plan_ = ContextMenuPlan();
-    return E_FAIL;
-  }
-  return MenuResult(count);
+  return WithoutExceptions([&] {
+    Plan();
+    const std::size_t count = plan_->commands.size();
+    if (count == 0 || firstId > lastId || lastId - firstId < count - 1) {
+      plan_ = ContextMenuPlan();  // no room for our commands: none of them is offered
+      return MenuResult(0);
+    }
+    if (!InsertMenuLines(menu, index, plan_->lines, firstId)) {
+      plan_ = ContextMenuPlan();
+      return E_FAIL;
+    }
+    return MenuResult(count);
+  });
 }
 
 std::optional<std::size_t> ContextMenuHandler::ChosenCommand(
@@ -127,13 +145,15 @@ std::optional<std::size_t> ContextMenuHandler::ChosenCommand(
 
 STDMETHODIMP ContextMenuHandler::InvokeCommand(CMINVOKECOMMANDINFO* info) {
   if (info == nullptr || info->cbSize < sizeof(CMINVOKECOMMANDINFO)) return E_INVALIDARG;
-  // A verb may be invoked without the menu having been built first.
-  if (!plan_) Plan();
-  const std::optional<std::size_t> offset = ChosenCommand(*info);
-  if (!offset) return E_INVALIDARG;
-  const CommandEffect effect = PlanCommandEffect(plan_->commands[*offset], settings_, selection_,
-                                                 SystemProgramPaths(), codePage_);
-  return RunEffect(effect, info->hwnd, (info->fMask & CMIC_MASK_FLAG_NO_UI) == 0);
+  return WithoutExceptions([&] {
+    // A verb may be invoked without the menu having been built first.
+    if (!plan_) Plan();
+    const std::optional<std::size_t> offset = ChosenCommand(*info);
+    if (!offset) return E_INVALIDARG;
+    const CommandEffect effect = PlanCommandEffect(plan_->commands[*offset], settings_, selection_,
+                                                   SystemProgramPaths(), codePage_);
+    return RunEffect(effect, info->hwnd, (info->fMask & CMIC_MASK_FLAG_NO_UI) == 0);
+  });
 }
 
 STDMETHODIMP ContextMenuHandler::GetCommandString(UINT_PTR offset, UINT type, UINT*, CHAR* name,
@@ -143,19 +163,21 @@ STDMETHODIMP ContextMenuHandler::GetCommandString(UINT_PTR offset, UINT type, UI
   if (!known) return E_INVALIDARG;
   const ShellCommand& command = plan_->commands[offset];
   auto* wideName = reinterpret_cast<char16_t*>(name);
-  switch (type) {
-    case GCS_VERBA:
-      return CopyOut<char>(command.verb, name, size);
-    case GCS_VERBW:
-      return CopyOut<char16_t>(std::u16string(command.verb.begin(), command.verb.end()), wideName,
-                               size);
-    case GCS_HELPTEXTA:
-      return CopyOut<char>(AnsiOf(command.helpText), name, size);
-    case GCS_HELPTEXTW:
-      return CopyOut<char16_t>(command.helpText, wideName, size);
-    default:
-      return E_INVALIDARG;
-  }
+  return WithoutExceptions([&] {
+    switch (type) {
+      case GCS_VERBA:
+        return CopyOut<char>(command.verb, name, size);
+      case GCS_VERBW:
+        return CopyOut<char16_t>(std::u16string(command.verb.begin(), command.verb.end()), wideName,
+                                 size);
+      case GCS_HELPTEXTA:
+        return CopyOut<char>(AnsiOf(command.helpText), name, size);
+      case GCS_HELPTEXTW:
+        return CopyOut<char16_t>(command.helpText, wideName, size);
+      default:
+        return E_INVALIDARG;
+    }
+  });
 }
 
 }  // namespace shellext
