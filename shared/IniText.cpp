@@ -128,13 +128,13 @@ std::vector<std::optional<std::string_view>> FindIniValues(std::string_view file
     const LineMeaning meaning = Classify(fileBytes, line);
     if (meaning.kind == LineMeaning::kSection) {
       for (std::size_t i = 0; i < keys.size(); ++i) {
-        const bool named = NamesMatch(keys[i].section, meaning.name);
+        const bool named = EqualIgnoringAsciiCase(keys[i].section, meaning.name);
         inFirstSection[i] = named && !sectionMet[i];
         sectionMet[i] = sectionMet[i] || named;
       }
     } else if (meaning.kind == LineMeaning::kEntry) {
       for (std::size_t i = 0; i < keys.size(); ++i) {
-        if (inFirstSection[i] && !values[i] && NamesMatch(keys[i].key, meaning.name)) {
+        if (inFirstSection[i] && !values[i] && EqualIgnoringAsciiCase(keys[i].key, meaning.name)) {
           values[i] = fileBytes.substr(meaning.valueBegin, line.end - meaning.valueBegin);
         }
       }

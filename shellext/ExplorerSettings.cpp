@@ -6,7 +6,7 @@
 
 #include "launcher/IndexedKey.h"
 #include "shared/IniText.h"
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 #include "shared/TIniGT.h"
 
 namespace {

@@ -2,13 +2,11 @@
 
 #include <utility>
 
+#include "text/AsciiCase.h"
+
 namespace {
 
 constexpr char16_t kBackslash = u'\\';
-
-char16_t FoldAsciiLetter(char16_t c) {
-  return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
 
 std::u16string_view WithoutTrailingBackslash(std::u16string_view path) {
   if (path.size() > 1 && path.back() == kBackslash) path.remove_suffix(1);
@@ -52,7 +50,7 @@ std::u16string ParentFolder(std::u16string_view path) {
 bool EqualIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAsciiLetter(a[i]) != FoldAsciiLetter(b[i])) return false;
+    if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
   }
   return true;
 }
