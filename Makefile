@@ -37,10 +37,13 @@ bench: deps
 	cmake --build --preset bench
 	scripts/run-benchmarks.sh build/bench
 
+# Tobrin's start-up, the Explorer component's menu against one profile read, and the
+# settings program's start and apply.
 bench-wine: windows
-	scripts/with-wine.sh sh -c 'wine build/windows/tests/wine/e2e/e2e_startup_bench.exe && \
-	  wine build/windows/tests/wine/e2e/e2e_settings_start_bench.exe && \
-	  wine build/windows/tests/wine/e2e/e2e_settings_apply_bench.exe'
+	scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_startup_bench.exe
+	scripts/with-wine.sh wine build/windows/tests/wine/shellext/shellext_bench.exe
+	scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_settings_start_bench.exe
+	scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_settings_apply_bench.exe
 
 run: deps windows
 	scripts/with-wine.sh scripts/run-demo.sh

@@ -2,37 +2,13 @@
 
 #include <cstddef>
 
+#include "text/AsciiCase.h"
+#include "text/Blanks.h"
 #include "text/Sjis.h"
 
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-char FoldAsciiLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Names match without regard to the case of ASCII letters; the second byte of a double-byte
-// character is compared exactly ("ア" 0x83 0x41 is not "チ" 0x83 0x61).
-bool NamesMatch(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size();) {
-    const std::size_t length = SjisCharLength(a, i);
-    if (length == 2) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
-    } else if (FoldAsciiLetter(a[i]) != FoldAsciiLetter(b[i])) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 // One line of the file: where its text starts and ends, and where the next line starts
 // (after its CR LF, lone CR or lone LF).
@@ -99,14 +75,15 @@ EntryPlace Locate(std::string_view file, std::string_view section, std::string_v
     pos = line.next;
     const LineMeaning meaning = Classify(file, line);
     if (!place.sectionFound) {
-      if (meaning.kind == LineMeaning::kSection && NamesMatch(meaning.name, section)) {
+      if (meaning.kind == LineMeaning::kSection &&
+          EqualIgnoringAsciiCase(meaning.name, section)) {
         place.sectionFound = true;
         place.lastSectionLine = line;
       }
       continue;
     }
     if (meaning.kind == LineMeaning::kSection) break;  // the section has ended
-    if (meaning.kind == LineMeaning::kEntry && NamesMatch(meaning.name, key)) {
+    if (meaning.kind == LineMeaning::kEntry && EqualIgnoringAsciiCase(meaning.name, key)) {
       place.keyFound = true;
       place.entryLine = line;
       place.valueBegin = meaning.valueBegin;
@@ -136,6 +113,34 @@ std::optional<std::string> FindIniValue(std::string_view fileBytes, std::string_
   const EntryPlace place = Locate(fileBytes, section, key);
   if (!place.keyFound) return std::nullopt;
   return std::string(fileBytes.substr(place.valueBegin, place.entryLine.end - place.valueBegin));
+}
+
+std::vector<std::optional<std::string_view>> FindIniValues(std::string_view fileBytes,
+                                                           std::span<const IniKeyName> keys) {
+  std::vector<std::optional<std::string_view>> values(keys.size());
+  // Per key: whether a section of its section's name has begun before (only the first one
+  // counts, as for FindIniValue), and whether the section now open is that first one.
+  std::vector<bool> sectionMet(keys.size(), false);
+  std::vector<bool> inFirstSection(keys.size(), false);
+  for (std::size_t pos = FirstLineStart(fileBytes); pos < fileBytes.size();) {
+    const Line line = LineAt(fileBytes, pos);
+    pos = line.next;
+    const LineMeaning meaning = Classify(fileBytes, line);
+    if (meaning.kind == LineMeaning::kSection) {
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        const bool named = EqualIgnoringAsciiCase(keys[i].section, meaning.name);
+        inFirstSection[i] = named && !sectionMet[i];
+        sectionMet[i] = sectionMet[i] || named;
+      }
+    } else if (meaning.kind == LineMeaning::kEntry) {
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (inFirstSection[i] && !values[i] && EqualIgnoringAsciiCase(keys[i].key, meaning.name)) {
+          values[i] = fileBytes.substr(meaning.valueBegin, line.end - meaning.valueBegin);
+        }
+      }
+    }
+  }
+  return values;
 }
 
 std::string SetIniValue(std::string_view fileBytes, std::string_view section,

@@ -2,6 +2,7 @@
 // The settings access object: every read or write opens the settings file for that one call.
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/FileSystem.h"
@@ -46,6 +47,10 @@ class TIniGT {
   std::string path_;
 };
 
+// The stored text of an integer setting as ReadInteger converts it: decimal, or hexadecimal
+// after "$", "0x" or "0X", blanks around it ignored; the default when empty or not a number.
+int ConvertSettingsInteger(std::string_view storedText, int defaultValue);
+
 // A switch is on only when its stored value is exactly 1.
 inline bool IsSwitchOn(int value) { return value == 1; }
 
@@ -53,6 +58,3 @@ inline bool IsSwitchOn(int value) { return value == 1; }
 // extension replaced by ".INI", all lower case, then the first letter upper case
 // ("TobrinPlus.exe" -> "Tobrinplus.ini").
 std::string SettingsFileNameForProgram(const std::string& executableName);
-
-// The folder of a full program path, with its trailing backslash.
-std::string ProgramFolderOf(const std::string& programPath);
