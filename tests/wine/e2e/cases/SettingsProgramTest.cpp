@@ -160,6 +160,42 @@ TEST_F(SettingsProgram, CheckAllApplyRegistersAllAndReloadShowsApplied) {
   program_->Kill();
 }
 
+// A damaged settings file loads without harm: values that are no switch or no list position
+// show as off or as no choice, an unknown extension as typed; the next apply writes 0 and -1
+// for them and keeps the rest. A viewer path longer than MAX_PATH is stored whole while
+// "ソースの表示" is off (nothing is checked then).
+TEST_F(SettingsProgram, DamagedFileLoadsAndApplyRepairsIt) {
+  const std::string damaged = std::string("[CHK]\r\nCHK_IE=5\r\nCHK_IE_View=2\r\nCHK_IE_Set_S[0]=2\r\n") +
+                              "CHK_SHELL=yes\r\n\x81\xff\xfe\x80 garbage\r\n[EDIT]\r\nIE_Set_T[1]=3\r\nIE_Set_E[2]=-7\r\n" +
+                              "EXP_View_T[0]=cgi\r\nIE_View_E[0]=" + std::string(5000, 'x') + "\r\n";
+  WriteBytes(SettingsPath(), damaged);
+  ASSERT_TRUE(Start());
+  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_FALSE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(IsChecked(IeViewer(i).use)) << "no viewer in use";
+  EXPECT_FALSE(IsChecked(Site(0).enabled));
+  EXPECT_EQ(PickedItem(Site(1).target), -1);
+  EXPECT_EQ(PickedItem(Site(2).encoding), -1);
+  EXPECT_EQ(TextOf(ExpViewer(0).extension), "cgi");
+
+  const std::string longPath = "C:\\" + std::string(300, 'v') + "\\viewer.exe";
+  TypeInto(IeViewer(0).path, longPath);
+  ApplyExpectingSuccess();
+  auto profile = [](const wchar_t* section, const wchar_t* key) {
+    wchar_t value[4096] = {};
+    GetPrivateProfileStringW(section, key, L"<missing>", value, 4096, SettingsPath().c_str());
+    return Narrow(value);
+  };
+  EXPECT_EQ(profile(L"CHK", L"CHK_IE"), "0");
+  EXPECT_EQ(profile(L"CHK", L"CHK_IE_View"), "0");
+  EXPECT_EQ(profile(L"CHK", L"CHK_IE_Set_S[0]"), "0");
+  EXPECT_EQ(profile(L"CHK", L"CHK_SHELL"), "0");
+  EXPECT_EQ(profile(L"EDIT", L"IE_Set_T[1]"), "-1");
+  EXPECT_EQ(profile(L"EDIT", L"IE_Set_E[2]"), "-1");
+  EXPECT_EQ(profile(L"EDIT", L"EXP_View_T[0]"), "cgi");
+  EXPECT_EQ(profile(L"EDIT", L"IE_View_E[0]"), longPath);
+  program_->Kill();
+}
+
 // "クリア" and "設定" take the registrations back; the Explorer component's entries only when
 // its handler names the component's own class identifier, exactly.
 TEST_F(SettingsProgram, ClearAndApplyRemovesRegistrations) {
