@@ -23,7 +23,8 @@ constexpr const char* kViewSourceEditorKey =
     "\\SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
 constexpr const char* kEditorNameKey =
     "\\SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
-constexpr const char* kMenuKey = "\\Software\\Microsoft\\Internet Explorer\\MenuExt\\トブリン＋(&S)";
+constexpr const char* kMenuKey =
+    "\\Software\\Microsoft\\Internet Explorer\\MenuExt\\トブリン＋(&S)";
 constexpr const char* kContextsValue = "contexts";
 
 // Internet Explorer's contexts of a context-menu entry: the page itself and a text selection.
