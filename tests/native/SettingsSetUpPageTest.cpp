@@ -51,7 +51,9 @@ TEST_F(SetUpPageTest, SwitchesStandInTheirGroups) {
     std::vector<const char*> boxes;
   };
   const Group groups[] = {
-      {"GB_IE", "インターネットエクスプローラ", {"CB_IE_View", "CB_IE_Menu", "CB_IE_Sel", "CB_IE_Web"}},
+      {"GB_IE",
+       "インターネットエクスプローラ",
+       {"CB_IE_View", "CB_IE_Menu", "CB_IE_Sel", "CB_IE_Web"}},
       {"GB_IE_Command", "コマンド", {"CB_IE_Sel", "CB_IE_Web"}},
       {"GB_EXP", "エクスプローラ", {"CB_SHELL", "CB_SUB", "CB_EXP"}},
       {"GB_EXP_Menu", "メニュー", {"CB_SUB", "CB_SEP_Menu", "CB_SEP_View"}},
