@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "settings/SettingsTexts.h"
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 std::string DoubleBackslashes(std::string_view path) {
   std::string doubled;

@@ -1,9 +1,10 @@
 #include "settings/SettingsProgram.h"
 
+#include "shared/PathText.h"
 #include "shared/ProductTexts.h"
 
 std::string ProgramFolder(const platform::Platform& platform) {
-  return ProgramFolderOf(platform.process.ProgramPath());
+  return std::string(FolderPart(platform.process.ProgramPath()));
 }
 
 // The launcher names the file "TobrinPlus.ini". The settings program uses the same name rather

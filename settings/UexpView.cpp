@@ -9,7 +9,7 @@
 #include "settings/SettingsTexts.h"
 #include "settings/ViewerBrowse.h"
 #include "shared/IndexedKey.h"
-#include "shared/Sjis.h"
+#include "shared/PathText.h"
 
 namespace {
 
@@ -162,8 +162,7 @@ void TfmEXP_View::BTN_CLSClick() {
 }
 
 std::string ViewerNameOfPath(const std::string& path) {
-  const std::size_t folderEnd = SjisFindLastOf(path, "\\");
-  std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+  std::string name(FileNamePart(path));
   const std::size_t dot = name.rfind('.');  // "." is never the second byte of a character
   if (dot != std::string::npos) name.erase(dot);
   return name;

@@ -8,7 +8,6 @@
 #include "settings/SettingsProgram.h"
 #include "settings/SettingsTexts.h"
 #include "shared/IndexedKey.h"
-#include "shared/ProductTexts.h"
 #include "shared/TbError.h"
 #include "shared/TbSysUtl.h"
 
@@ -127,7 +126,7 @@ void TfmIE_Set::SetHTML() {
                                                       platform_.ui.ForegroundWindow(), sfTemp);
   const std::string path = programFolder + std::string(settings_text::kScriptFileName);
   if (!platform_.files.ReplaceFileWith(path, BuildContextMenuScript(tempFolder, programFolder))) {
-    throw TbError(path + std::string(product_text::kCannotWrite));
+    throw CannotWriteError(path);
   }
 }
 
