@@ -53,19 +53,12 @@ inline std::string SlotTitle(std::string_view word, int slot) {
 // The controls of every slot band of a page, created band after band (so that the tab order
 // runs through one band before the next).
 template <typename Band, std::size_t... Slot>
-std::array<Band, sizeof...(Slot)> MakeBands(platform::Form& page,
-                                            std::index_sequence<Slot...>) {
+std::array<Band, sizeof...(Slot)> MakeBands(platform::Form& page, std::index_sequence<Slot...>) {
   return {Band(page, static_cast<int>(Slot))...};
 }
 template <typename Band, std::size_t Count>
 std::array<Band, Count> MakeBands(platform::Form& page) {
   return MakeBands<Band>(page, std::make_index_sequence<Count>{});
-}
-
-// A label in the look of the pages' labels.
-inline platform::Label& Olive(platform::Label& label) {
-  label.look = kLabelLook;
-  return label;
 }
 
 }  // namespace page_layout

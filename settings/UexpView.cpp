@@ -44,8 +44,7 @@ TfmEXP_View::ViewerBand::ViewerBand(platform::Form& page, int slot)
 }
 
 TfmEXP_View::TfmEXP_View(platform::Platform& platform, TProgramForms& forms)
-    : Form("fmEXP_View", "エクスプローラ拡張", page_layout::kPageSize,
-           platform::FormStyle::Page),
+    : Form("fmEXP_View", "エクスプローラ拡張", page_layout::kPageSize, platform::FormStyle::Page),
       viewers(page_layout::MakeBands<ViewerBand, kViewerCount>(*this)),
       BTN_CLS(*this, "BTN_CLS", page_layout::kLastButton, "クリア"),
       IniGT_EXP_View(SettingsFileAccess(platform)),
@@ -59,12 +58,12 @@ TfmEXP_View::TfmEXP_View(platform::Platform& platform, TProgramForms& forms)
 
 void TfmEXP_View::ReadIni() {
   for (int slot = 0; slot < kViewerCount; ++slot) {
-    record_[slot].forFiles = IniGT_EXP_View.ReadInteger(
-        settings_text::kCheckSection, IndexedKey("CHK_EXP_View_F", slot), 0);
+    record_[slot].forFiles = IniGT_EXP_View.ReadInteger(settings_text::kCheckSection,
+                                                        IndexedKey("CHK_EXP_View_F", slot), 0);
   }
   for (int slot = 0; slot < kViewerCount; ++slot) {
-    record_[slot].forFolders = IniGT_EXP_View.ReadInteger(
-        settings_text::kCheckSection, IndexedKey("CHK_EXP_View_D", slot), 0);
+    record_[slot].forFolders = IniGT_EXP_View.ReadInteger(settings_text::kCheckSection,
+                                                          IndexedKey("CHK_EXP_View_D", slot), 0);
   }
   for (int slot = 0; slot < kViewerCount; ++slot) {
     Slot& s = record_[slot];
@@ -92,8 +91,7 @@ void TfmEXP_View::WriteIni() {
     const Slot& s = record_[slot];
     entries.push_back({settings_text::kEditSection, IndexedKey("EXP_View_E", slot), s.path});
     entries.push_back({settings_text::kEditSection, IndexedKey("EXP_View_O", slot), s.options});
-    entries.push_back(
-        {settings_text::kEditSection, IndexedKey("EXP_View_T", slot), s.extension});
+    entries.push_back({settings_text::kEditSection, IndexedKey("EXP_View_T", slot), s.extension});
     entries.push_back({settings_text::kEditSection, IndexedKey("EXP_View_N", slot), s.name});
   }
   IniGT_EXP_View.WriteEntries(entries);
@@ -119,8 +117,8 @@ bool TfmEXP_View::CheckViewers() {
   for (ViewerBand& band : viewers) {
     if (!band.CB_Edit_F.Checked() && !band.CB_Edit_D.Checked()) continue;
     if (!platform_.files.FileExists(band.TB_Edit_E.Text())) {
-      ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(),
-                          settings_text::kFileMissing, platform::MessageIcon::Warning);
+      ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(), settings_text::kFileMissing,
+                          platform::MessageIcon::Warning);
       forms_.fmMAIN.ShowPage(*this);
       forms_.fmMAIN.SetOK = false;
       band.TB_Edit_E.SetFocus();
@@ -137,9 +135,12 @@ void TfmEXP_View::BTN_OKClick() {
   if (!CheckViewers()) return;
   for (int slot = 0; slot < kViewerCount; ++slot) {
     const ViewerBand& band = viewers[slot];
-    record_[slot] = {band.CB_Edit_F.Checked() ? 1 : 0, band.CB_Edit_D.Checked() ? 1 : 0,
-                     band.TB_Edit_E.Text(),            band.TB_Edit_O.Text(),
-                     band.SB_Edit_T.Text(),            band.TB_Edit_N.Text()};
+    record_[slot] = {band.CB_Edit_F.Checked() ? 1 : 0,
+                     band.CB_Edit_D.Checked() ? 1 : 0,
+                     band.TB_Edit_E.Text(),
+                     band.TB_Edit_O.Text(),
+                     band.SB_Edit_T.Text(),
+                     band.TB_Edit_N.Text()};
   }
   WriteIni();
 }

@@ -20,17 +20,17 @@ class TfmEXP_View : public platform::Form {
   // The controls of one viewer slot, in one band of the page.
   struct ViewerBand {
     ViewerBand(platform::Form& page, int slot);
-    platform::Label LBL_Title;    // "ビューア１"
+    platform::Label LBL_Title;     // "ビューア１"
     platform::CheckBox CB_Edit_F;  // offered for files
     platform::CheckBox CB_Edit_D;  // offered for folders
     platform::Edit TB_Edit_E;      // the viewer's path
     platform::Button BTN_Edit;     // "参照"
     platform::Label LBL_Opt;
-    platform::Edit TB_Edit_O;      // start options
+    platform::Edit TB_Edit_O;  // start options
     platform::Label LBL_Type;
     platform::ComboBox SB_Edit_T;  // extension, editable
     platform::Label LBL_Name;
-    platform::Edit TB_Edit_N;      // display name
+    platform::Edit TB_Edit_N;  // display name
   };
 
   TfmEXP_View(platform::Platform& platform, TProgramForms& forms);

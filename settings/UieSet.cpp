@@ -27,8 +27,7 @@ TfmIE_Set::SiteBand::SiteBand(platform::Form& page, int slot)
     : CB_Ie_S(page, SlotName("CB_Ie_S", slot), {8, BandTop(slot), 80, 20},
               page_layout::SlotTitle("サイト", slot)),
       TB_Ie_U(page, SlotName("TB_Ie_U", slot), {88, BandTop(slot), 481, 20}),
-      LBL_Type(page, SlotName("LBL_Type", slot), {88, BandTop(slot) + kLabelRow, 81, 12},
-               "対象"),
+      LBL_Type(page, SlotName("LBL_Type", slot), {88, BandTop(slot) + kLabelRow, 81, 12}, "対象"),
       SB_Ie_T(page, SlotName("SB_Ie_T", slot), {88, BandTop(slot) + kFieldRow, 81, 20},
               kTargetItems, false),
       LBL_Encode(page, SlotName("LBL_Encode", slot), {177, BandTop(slot) + kLabelRow, 81, 12},
@@ -63,8 +62,8 @@ TfmIE_Set::SiteControls TfmIE_Set::Site(int i) {
 
 void TfmIE_Set::ReadIni() {
   for (int slot = 0; slot < kSiteCount; ++slot) {
-    record_[slot].enabled = IniGT_IE_Set.ReadInteger(settings_text::kCheckSection,
-                                                     IndexedKey("CHK_IE_Set_S", slot), 0);
+    record_[slot].enabled =
+        IniGT_IE_Set.ReadInteger(settings_text::kCheckSection, IndexedKey("CHK_IE_Set_S", slot), 0);
   }
   for (int slot = 0; slot < kSiteCount; ++slot) {
     Slot& s = record_[slot];
@@ -142,6 +141,4 @@ void TfmIE_Set::BTN_CLSClick() {
   }
 }
 
-std::string DefaultSiteName(int slot) {
-  return page_layout::SlotTitle("サイト", slot) + "へ送信";
-}
+std::string DefaultSiteName(int slot) { return page_layout::SlotTitle("サイト", slot) + "へ送信"; }

@@ -26,7 +26,7 @@ class TfmIE_Set : public platform::Form {
     platform::Label LBL_Encode;
     platform::ComboBox SB_Ie_E;  // encoding: "なし", "EUC-JP", "UTF-8"
     platform::Label LBL_Name;
-    platform::Edit TB_Ie_N;      // display name
+    platform::Edit TB_Ie_N;  // display name
   };
 
   // The controls of site slot i (0..4) that the site list editor writes into.

@@ -56,12 +56,12 @@ void TfmIE_View::ReadIni() {
   record_.inUse = IniGT_IE_View.ReadInteger(settings_text::kCheckSection, "CHK_IE", 0);
   for (int slot = 0; slot < kViewerCount; ++slot) {
     ViewerTexts& texts = record_.slots[slot];
-    texts.path = IniGT_IE_View.ReadString(settings_text::kEditSection,
-                                          IndexedKey("IE_View_E", slot), "");
-    texts.options = IniGT_IE_View.ReadString(settings_text::kEditSection,
-                                             IndexedKey("IE_View_O", slot), "");
-    texts.extension = IniGT_IE_View.ReadString(settings_text::kEditSection,
-                                               IndexedKey("IE_View_T", slot), "");
+    texts.path =
+        IniGT_IE_View.ReadString(settings_text::kEditSection, IndexedKey("IE_View_E", slot), "");
+    texts.options =
+        IniGT_IE_View.ReadString(settings_text::kEditSection, IndexedKey("IE_View_O", slot), "");
+    texts.extension =
+        IniGT_IE_View.ReadString(settings_text::kEditSection, IndexedKey("IE_View_T", slot), "");
   }
 }
 
@@ -71,8 +71,7 @@ void TfmIE_View::WriteIni() {
   for (int slot = 0; slot < kViewerCount; ++slot) {
     const ViewerTexts& texts = record_.slots[slot];
     entries.push_back({settings_text::kEditSection, IndexedKey("IE_View_E", slot), texts.path});
-    entries.push_back(
-        {settings_text::kEditSection, IndexedKey("IE_View_O", slot), texts.options});
+    entries.push_back({settings_text::kEditSection, IndexedKey("IE_View_O", slot), texts.options});
     entries.push_back(
         {settings_text::kEditSection, IndexedKey("IE_View_T", slot), texts.extension});
   }
@@ -101,8 +100,8 @@ void TfmIE_View::BTN_OKClick() {
       ViewerBand& band = viewers[slot];
       if (band.TB_Edit_E.Text().empty()) continue;
       if (!platform_.files.FileExists(band.TB_Edit_E.Text())) {
-        ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(),
-                            settings_text::kFileMissing, platform::MessageIcon::Warning);
+        ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(), settings_text::kFileMissing,
+                            platform::MessageIcon::Warning);
         forms_.fmMAIN.ShowPage(*this);
         forms_.fmMAIN.SetOK = false;
         band.TB_Edit_E.SetFocus();

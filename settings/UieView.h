@@ -23,7 +23,7 @@ class TfmIE_View : public platform::Form {
     platform::Edit TB_Edit_E;   // the viewer's path
     platform::Button BTN_Edit;  // "参照"
     platform::Label LBL_Opt;
-    platform::Edit TB_Edit_O;   // start options
+    platform::Edit TB_Edit_O;  // start options
     platform::Label LBL_Type;
     platform::ComboBox SB_Edit_T;  // extension, editable
   };

@@ -47,8 +47,8 @@ void TfmMAIN::LoadPages() {
 }
 
 void TfmMAIN::FormShow() {
-  const platform::Point centred = platform::CentredPosition(
-      platform_.application.WindowSize(*this), platform_.application.ScreenSize());
+  const platform::Point centred = platform::CentredPosition(platform_.application.WindowSize(*this),
+                                                            platform_.application.ScreenSize());
   FormPosition position{centred.x, centred.y};
   IniGT1.ReadFormPosition(settings_text::kFormSection, settings_text::kFormPositionPrefix,
                           position);

@@ -38,8 +38,7 @@ constexpr std::array<const char*, 3> kHandlerKeys{
     "Folder\\shellex\\ContextMenuHandlers\\TobrinPlus",
 };
 constexpr const char* kClassKey = "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}";
-constexpr const char* kServerKey =
-    "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}\\InProcServer32";
+constexpr const char* kServerKey = "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}\\InProcServer32";
 constexpr const char* kClassDescription = "TobrinPlus ContextMenu ShellExtension";
 constexpr const char* kThreadingModelValue = "ThreadingModel";
 constexpr const char* kThreadingModel = "Apartment";

@@ -11,7 +11,7 @@ namespace {
 
 // The keys of the switches, in the order of TfmSetUp::Switches.
 constexpr const char* kSwitchKeys[TfmSetUp::kSwitchCount] = {
-    "CHK_IE_View", "CHK_IE_Menu", "CHK_IE_Sel",  "CHK_IE_Web",  "CHK_SHELL",
+    "CHK_IE_View", "CHK_IE_Menu",  "CHK_IE_Sel",   "CHK_IE_Web", "CHK_SHELL",
     "CHK_SUB",     "CHK_SEP_Menu", "CHK_SEP_View", "CHK_VIEW",   "CHK_LIST",
     "CHK_PATH",    "CHK_COMMAND",  "CHK_EXPLORER",
 };
@@ -37,8 +37,7 @@ TfmSetUp::TfmSetUp(platform::Platform& platform)
       GB_EXP_Menu(*this, "GB_EXP_Menu", {24, 180, 256, 200}, "メニュー"),
       CB_SUB(*this, "CB_SUB", BoxAt(40, 204, 224), "サブメニュー化"),
       CB_SEP_Menu(*this, "CB_SEP_Menu", BoxAt(40, 204 + kRow, 224), "上下に区切り線"),
-      CB_SEP_View(*this, "CB_SEP_View", BoxAt(40, 204 + 2 * kRow, 224),
-                  "ビューアとの間に区切り線"),
+      CB_SEP_View(*this, "CB_SEP_View", BoxAt(40, 204 + 2 * kRow, 224), "ビューアとの間に区切り線"),
       GB_EXP_Command(*this, "GB_EXP_Command", {296, 140, 258, 240}, "コマンド"),
       CB_View(*this, "CB_View", BoxAt(312, 164, 224), "ビューア"),
       CB_LIST(*this, "CB_LIST", BoxAt(312, 164 + kRow, 224), "ファイルリスト"),
@@ -48,8 +47,8 @@ TfmSetUp::TfmSetUp(platform::Platform& platform)
       BTN_CHK(*this, "BTN_CHK", page_layout::kNextToLastButton, "全チェック"),
       BTN_CLS(*this, "BTN_CLS", page_layout::kLastButton, "クリア"),
       IniGT_SetUp(SettingsFileAccess(platform)) {
-  for (platform::GroupBox* group : {&GB_IE, &GB_IE_Command, &GB_EXP, &GB_EXP_Menu,
-                                    &GB_EXP_Command}) {
+  for (platform::GroupBox* group :
+       {&GB_IE, &GB_IE_Command, &GB_EXP, &GB_EXP_Menu, &GB_EXP_Command}) {
     group->look = page_layout::kTitleLook;
   }
   BTN_CHK.OnClick = [this] { BTN_CHKClick(); };
@@ -57,9 +56,8 @@ TfmSetUp::TfmSetUp(platform::Platform& platform)
 }
 
 std::array<platform::CheckBox*, TfmSetUp::kSwitchCount> TfmSetUp::Switches() {
-  return {&CB_IE_View, &CB_IE_Menu,  &CB_IE_Sel,   &CB_IE_Web, &CB_SHELL,
-          &CB_SUB,     &CB_SEP_Menu, &CB_SEP_View, &CB_View,   &CB_LIST,
-          &CB_PATH,    &CB_CMD,      &CB_EXP};
+  return {&CB_IE_View,  &CB_IE_Menu, &CB_IE_Sel, &CB_IE_Web, &CB_SHELL, &CB_SUB, &CB_SEP_Menu,
+          &CB_SEP_View, &CB_View,    &CB_LIST,   &CB_PATH,   &CB_CMD,   &CB_EXP};
 }
 
 void TfmSetUp::ReadIni() {

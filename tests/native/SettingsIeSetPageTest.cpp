@@ -59,10 +59,10 @@ TEST_F(IeSetPageTest, Layout) {
 // A list position outside its list selects nothing and goes back as -1; an enabled value
 // other than 1 goes back as 0.
 TEST_F(IeSetPageTest, LoadAndApplyRoundTripWithDamagedPositions) {
-  WriteSettings({"[CHK]", "CHK_IE_Set_S[0]=2", "CHK_IE_Set_S[1]=1", "Chk_IE_Set_S[4]=1",
-                 "[EDIT]", "IE_Set_U[1]=http://example.jp/search?q=", "IE_Set_T[1]=3",
-                 "IE_Set_E[1]=2", "IE_Set_N[1]=例", "IE_Set_T[2]=1", "IE_Set_E[2]=-1",
-                 "IE_Set_T[3]=x", "IE_Set_E[3]=0x2", "IE_Set_N[4]=\"quoted\" <DELIMITER>"});
+  WriteSettings({"[CHK]", "CHK_IE_Set_S[0]=2", "CHK_IE_Set_S[1]=1", "Chk_IE_Set_S[4]=1", "[EDIT]",
+                 "IE_Set_U[1]=http://example.jp/search?q=", "IE_Set_T[1]=3", "IE_Set_E[1]=2",
+                 "IE_Set_N[1]=例", "IE_Set_T[2]=1", "IE_Set_E[2]=-1", "IE_Set_T[3]=x",
+                 "IE_Set_E[3]=0x2", "IE_Set_N[4]=\"quoted\" <DELIMITER>"});
   Start();
   struct Expect {
     bool enabled;
@@ -70,8 +70,8 @@ TEST_F(IeSetPageTest, LoadAndApplyRoundTripWithDamagedPositions) {
     std::string storedTarget, storedEncoding;
   };
   const Expect expect[] = {
-      {false, 0, 0, "0", "0"},   {true, -1, 2, "-1", "2"}, {false, 1, -1, "1", "-1"},
-      {false, 0, 2, "0", "2"},   {true, 0, 0, "0", "0"},
+      {false, 0, 0, "0", "0"}, {true, -1, 2, "-1", "2"}, {false, 1, -1, "1", "-1"},
+      {false, 0, 2, "0", "2"}, {true, 0, 0, "0", "0"},
   };
   for (int slot = 0; slot < 5; ++slot) {
     EXPECT_EQ(Band(slot).CB_Ie_S.Checked(), expect[slot].enabled) << slot;
@@ -106,8 +106,8 @@ TEST_F(IeSetPageTest, EnabledSitesWithoutANameGetTheDefaultName) {
 }
 
 TEST_F(IeSetPageTest, ClearThenApplyStoresEmptySitesAndWritesTheScript) {
-  WriteSettings({"[CHK]", "CHK_IE_Set_S[0]=1", "[EDIT]", "IE_Set_U[0]=http://a/",
-                 "IE_Set_T[0]=1", "IE_Set_E[0]=2", "IE_Set_N[0]=a"});
+  WriteSettings({"[CHK]", "CHK_IE_Set_S[0]=1", "[EDIT]", "IE_Set_U[0]=http://a/", "IE_Set_T[0]=1",
+                 "IE_Set_E[0]=2", "IE_Set_N[0]=a"});
   Start();
   Press(IeSet().BTN_CLS);
   EXPECT_EQ(Stored("CHK", "CHK_IE_Set_S[0]"), "1");  // nothing written yet

@@ -31,8 +31,8 @@ class IeViewPageTest : public SettingsTest {
 };
 
 TEST_F(IeViewPageTest, Layout) {
-  const std::vector<std::string> order{"RB_Edit_E_0", "TB_Edit_E_0", "BTN_Edit_0", "LBL_Opt_0",
-                                       "TB_Edit_O_0", "LBL_Type_0", "SB_Edit_T_0", "RB_Edit_E_1"};
+  const std::vector<std::string> order{"RB_Edit_E_0", "TB_Edit_E_0", "BTN_Edit_0",  "LBL_Opt_0",
+                                       "TB_Edit_O_0", "LBL_Type_0",  "SB_Edit_T_0", "RB_Edit_E_1"};
   for (std::size_t i = 0; i < order.size(); ++i) {
     EXPECT_EQ(IeView().Controls()[i]->Name(), order[i]);
   }
@@ -56,8 +56,8 @@ TEST_F(IeViewPageTest, Layout) {
     EXPECT_LT(band.LBL_Type.GetBounds().top, band.SB_Edit_T.GetBounds().top);
     EXPECT_EQ(band.SB_Edit_T.GetBounds().width, 65);
     EXPECT_TRUE(band.SB_Edit_T.Editable());
-    EXPECT_EQ(band.SB_Edit_T.Items(), (std::vector<std::string>{"", "txt", "htm", "html", "xml",
-                                                                "asp", "php", "jsp"}));
+    EXPECT_EQ(band.SB_Edit_T.Items(),
+              (std::vector<std::string>{"", "txt", "htm", "html", "xml", "asp", "php", "jsp"}));
     EXPECT_LT(band.TB_Edit_O.GetBounds().top + band.TB_Edit_O.GetBounds().height, top + 80);
   }
   // The designed state before any load: the first viewer in use.
@@ -71,8 +71,8 @@ TEST_F(IeViewPageTest, LoadChecksTheStoredSlotOnly) {
     const char* stored;  // nullptr: key missing
     int checked;         // -1: none
   };
-  const Case cases[] = {{"0", 0},  {"1", 1},  {"2", 2},          {"3", -1}, {"5", -1},
-                        {"-1", -1}, {"x", 0}, {nullptr, 0},      {"0x2", 2}};
+  const Case cases[] = {{"0", 0},   {"1", 1}, {"2", 2},     {"3", -1}, {"5", -1},
+                        {"-1", -1}, {"x", 0}, {nullptr, 0}, {"0x2", 2}};
   for (const Case& c : cases) {
     std::vector<std::string> lines{"[CHK]"};
     if (c.stored != nullptr) lines.push_back(std::string("Chk_Ie=") + c.stored);

@@ -101,8 +101,7 @@ TEST_F(SettingsTest, PagesAreLaidOutForTheirTab) {
     EXPECT_EQ(std::adjacent_find(names.begin(), names.end()), names.end()) << page.Name();
     for (const platform::Control* control : page.Controls()) {
       const platform::Bounds b = control->GetBounds();
-      EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.left + b.width <= 578 &&
-                  b.top + b.height <= 450)
+      EXPECT_TRUE(b.left >= 0 && b.top >= 0 && b.left + b.width <= 578 && b.top + b.height <= 450)
           << page.Name() << " " << control->Name();
     }
   }
@@ -176,8 +175,8 @@ TEST_F(SettingsTest, FirstApplyWritesEveryKeyInSequenceOrder) {
   for (int i = 0; i < 5; ++i) check.push_back("CHK_IE_Set_S[" + std::to_string(i) + "]=0");
   for (int i = 0; i < 5; ++i) {
     const std::string n = "[" + std::to_string(i) + "]=";
-    for (const std::string& line : {"IE_Set_U" + n, "IE_Set_T" + n + "0", "IE_Set_E" + n + "0",
-                                    "IE_Set_N" + n}) {
+    for (const std::string& line :
+         {"IE_Set_U" + n, "IE_Set_T" + n + "0", "IE_Set_E" + n + "0", "IE_Set_N" + n}) {
       edit.push_back(line);
     }
   }
@@ -205,9 +204,8 @@ TEST_F(SettingsTest, FirstApplyWritesEveryKeyInSequenceOrder) {
 }
 
 TEST_F(SettingsTest, ReloadDiscardsEditsOnEveryPageAndKeepsTheTab) {
-  WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE=2", "CHK_IE_Set_S[1]=1",
-                 "CHK_EXP_View_D[4]=1", "[EDIT]", "IE_View_O[2]=-n", "IE_Set_U[1]=http://a/?q=",
-                 "EXP_View_N[4]=表示"});
+  WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE=2", "CHK_IE_Set_S[1]=1", "CHK_EXP_View_D[4]=1",
+                 "[EDIT]", "IE_View_O[2]=-n", "IE_Set_U[1]=http://a/?q=", "EXP_View_N[4]=表示"});
   Start();
   SetUpPage().BTN_CHKClick();
   IeView().BTN_CLSClick();
@@ -269,14 +267,19 @@ struct Progress {
   bool applied = false;
   friend bool operator==(const Progress&, const Progress&) = default;
   friend std::ostream& operator<<(std::ostream& out, const Progress& p) {
-    return out << p.ieViewer << p.viewSource << p.sites << p.script << p.menu
-               << p.explorerViewers << p.setup << p.shellExtension << p.applied;
+    return out << p.ieViewer << p.viewSource << p.sites << p.script << p.menu << p.explorerViewers
+               << p.setup << p.shellExtension << p.applied;
   }
 };
 
 enum class Fault {
-  None, IeViewerMissing, LocalMachineRefused, ScriptRefused, CurrentUserRefused,
-  ExplorerViewerMissing, ClassesRootRefused,
+  None,
+  IeViewerMissing,
+  LocalMachineRefused,
+  ScriptRefused,
+  CurrentUserRefused,
+  ExplorerViewerMissing,
+  ClassesRootRefused,
 };
 
 struct StopCase {
@@ -304,16 +307,27 @@ class ApplySequenceTest : public SettingsTest, public testing::WithParamInterfac
 
   void Inject(Fault fault) {
     switch (fault) {
-      case Fault::None: break;
-      case Fault::IeViewerMissing: IeView().viewers[2].TB_Edit_E.TypeByUser("C:\\gone.exe"); break;
-      case Fault::LocalMachineRefused: m.registry.RefuseWrites(Root::LocalMachine); break;
-      case Fault::ScriptRefused: m.files.RefuseWrites(kScriptPath); break;
-      case Fault::CurrentUserRefused: m.registry.RefuseWrites(Root::CurrentUser); break;
+      case Fault::None:
+        break;
+      case Fault::IeViewerMissing:
+        IeView().viewers[2].TB_Edit_E.TypeByUser("C:\\gone.exe");
+        break;
+      case Fault::LocalMachineRefused:
+        m.registry.RefuseWrites(Root::LocalMachine);
+        break;
+      case Fault::ScriptRefused:
+        m.files.RefuseWrites(kScriptPath);
+        break;
+      case Fault::CurrentUserRefused:
+        m.registry.RefuseWrites(Root::CurrentUser);
+        break;
       case Fault::ExplorerViewerMissing:
         ExpView().viewers[3].CB_Edit_D.ClickByUser();
         ExpView().viewers[3].TB_Edit_E.TypeByUser("C:\\Tools");  // a folder
         break;
-      case Fault::ClassesRootRefused: m.registry.RefuseWrites(Root::ClassesRoot); break;
+      case Fault::ClassesRootRefused:
+        m.registry.RefuseWrites(Root::ClassesRoot);
+        break;
     }
   }
 
@@ -335,8 +349,8 @@ class ApplySequenceTest : public SettingsTest, public testing::WithParamInterfac
   // script and then its keys.
   static Progress StepsDone(int steps) {
     Progress p;
-    bool* inOrder[] = {&p.ieViewer, &p.viewSource,      &p.sites,         &p.menu,
-                       &p.explorerViewers, &p.setup, &p.shellExtension, &p.applied};
+    bool* inOrder[] = {&p.ieViewer,        &p.viewSource, &p.sites,          &p.menu,
+                       &p.explorerViewers, &p.setup,      &p.shellExtension, &p.applied};
     for (int i = 0; i < steps; ++i) *inOrder[i] = true;
     p.script = p.sites;
     return p;
@@ -360,14 +374,13 @@ TEST_P(ApplySequenceTest, StopsAtTheFailingStepAndKeepsWhatCameBefore) {
 // 5 Explorer viewers, 6 setup switches, 7 shell extension, 8 "設定しました".
 INSTANTIATE_TEST_SUITE_P(
     Faults, ApplySequenceTest,
-    testing::Values(
-        StopCase{"None", Fault::None, 8, 0, 1, false},
-        StopCase{"IeViewerMissing", Fault::IeViewerMissing, 0, 1, 1, false},
-        StopCase{"LocalMachineRefused", Fault::LocalMachineRefused, 1, 0, 1, false},
-        StopCase{"ScriptRefused", Fault::ScriptRefused, 2, 0, 0, true},
-        StopCase{"CurrentUserRefused", Fault::CurrentUserRefused, 3, 0, 1, false},
-        StopCase{"ExplorerViewerMissing", Fault::ExplorerViewerMissing, 4, 3, 1, false},
-        StopCase{"ClassesRootRefused", Fault::ClassesRootRefused, 6, 0, 1, false}));
+    testing::Values(StopCase{"None", Fault::None, 8, 0, 1, false},
+                    StopCase{"IeViewerMissing", Fault::IeViewerMissing, 0, 1, 1, false},
+                    StopCase{"LocalMachineRefused", Fault::LocalMachineRefused, 1, 0, 1, false},
+                    StopCase{"ScriptRefused", Fault::ScriptRefused, 2, 0, 0, true},
+                    StopCase{"CurrentUserRefused", Fault::CurrentUserRefused, 3, 0, 1, false},
+                    StopCase{"ExplorerViewerMissing", Fault::ExplorerViewerMissing, 4, 3, 1, false},
+                    StopCase{"ClassesRootRefused", Fault::ClassesRootRefused, 6, 0, 1, false}));
 
 // The registration steps read the setup page's boxes as they stand: switching a feature off
 // and applying removes its registration in the same apply.

@@ -16,8 +16,7 @@ constexpr const char* kEditorKey =
 constexpr const char* kMenuKey = "Software\\Microsoft\\Internet Explorer\\MenuExt\\トブリン＋(&S)";
 constexpr const char* kClsid = "{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}";
 constexpr const char* kClassKey = "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}";
-constexpr const char* kServerKey =
-    "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}\\InProcServer32";
+constexpr const char* kServerKey = "CLSID\\{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}\\InProcServer32";
 const char* const kHandlerKeys[] = {"*\\shellex\\ContextMenuHandlers\\TobrinPlus",
                                     "Directory\\shellex\\ContextMenuHandlers\\TobrinPlus",
                                     "Folder\\shellex\\ContextMenuHandlers\\TobrinPlus"};
@@ -179,9 +178,8 @@ TEST_F(RegistrationTest, ContextMenuRefusals) {
     EXPECT_EQ(Run(&TfmMAIN::SetMENU), c.messages.empty()) << c.what;
     std::vector<Message> expected;
     for (const std::string& text : c.messages) {
-      expected.push_back(Error(text, text == "IE拡張メニューの登録に失敗しました"
-                                         ? Main().Handle()
-                                         : kForeground));
+      expected.push_back(Error(
+          text, text == "IE拡張メニューの登録に失敗しました" ? Main().Handle() : kForeground));
     }
     EXPECT_EQ(Messages(), expected) << c.what;
   }

@@ -57,12 +57,12 @@ TEST(DoubleBackslashes, OnlyRealBackslashesAreDoubled) {
       {"", ""},
       {"C:\\", "C:\\\\"},
       {"\\\\server\\share\\", "\\\\\\\\server\\\\share\\\\"},
-      {"C:\\表\\", "C:\\\\表\\\\"},                       // 表 is 95 5C
-      {"C:\\ソフト", "C:\\\\ソフト"},                     // ソ is 83 5C
-      {"―\\", "―\\\\"},                                  // ― is 81 5C
+      {"C:\\表\\", "C:\\\\表\\\\"},    // 表 is 95 5C
+      {"C:\\ソフト", "C:\\\\ソフト"},  // ソ is 83 5C
+      {"―\\", "―\\\\"},                // ― is 81 5C
       {"C:\\a b\\", "C:\\\\a b\\\\"},
-      {"C:\\\x95", "C:\\\\\x95"},                         // a lead byte at the very end
-      {"ｱ\\", "ｱ\\\\"},                                   // a single-byte kana
+      {"C:\\\x95", "C:\\\\\x95"},  // a lead byte at the very end
+      {"ｱ\\", "ｱ\\\\"},            // a single-byte kana
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DoubleBackslashes(c.path), c.doubled) << bytetext::ToHex(c.path);
@@ -71,8 +71,7 @@ TEST(DoubleBackslashes, OnlyRealBackslashesAreDoubled) {
 }
 
 TEST(ContextMenuScript, ThirtyLinesWithOnlyTheTwoPathsDependingOnTheMachine) {
-  const std::string script =
-      BuildContextMenuScript("C:\\Temp\\", "C:\\Program Files\\表 ソフト\\");
+  const std::string script = BuildContextMenuScript("C:\\Temp\\", "C:\\Program Files\\表 ソフト\\");
   EXPECT_EQ(script,
             ExpectedScript(R"(var tmpPath = "C:\\Temp\\Tobrin_Menu.tmp";)",
                            R"(var exePath = "\"C:\\Program Files\\表 ソフト\\Tobrin.exe\"";)"));

@@ -85,10 +85,9 @@ TEST_F(SetUpPageTest, OnlyOneIsOnAndApplyWritesOneOrZero) {
     const char* stored;  // nullptr: key missing
     bool on;
   };
-  const Case cases[] = {{"1", true},     {"0", false},  {"2", false}, {"-1", false},
-                        {"abc", false},  {"", false},   {nullptr, false},
-                        {"0x1", true},   {" 1 ", true}, {"1.0", false},
-                        {"4294967297", false}};
+  const Case cases[] = {{"1", true},    {"0", false},   {"2", false},         {"-1", false},
+                        {"abc", false}, {"", false},    {nullptr, false},     {"0x1", true},
+                        {" 1 ", true},  {"1.0", false}, {"4294967297", false}};
   for (const Case& c : cases) {
     std::vector<std::string> lines{"[CHK]"};
     if (c.stored != nullptr) {

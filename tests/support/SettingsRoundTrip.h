@@ -26,9 +26,8 @@ inline std::vector<std::string> ControlStates(TProgramForms& forms) {
       const std::string name = page->Name() + "." + control->Name() + "=";
       switch (control->Kind()) {
         case platform::ControlKind::CheckBox:
-          states.push_back(name + (static_cast<const platform::CheckBox*>(control)->Checked()
-                                       ? "on"
-                                       : "off"));
+          states.push_back(
+              name + (static_cast<const platform::CheckBox*>(control)->Checked() ? "on" : "off"));
           break;
         case platform::ControlKind::ComboBox:
           states.push_back(
