@@ -1,5 +1,8 @@
 #include "settings/Umain.h"
 
+#include <cstddef>
+#include <string>
+
 #include "settings/ProgramForms.h"
 #include "settings/SettingsProgram.h"
 #include "settings/SettingsTexts.h"
