@@ -28,10 +28,10 @@
 #include <vector>
 
 #include "bench/Timing.h"
+#include "driver/E2eFixture.h"
 #include "driver/Files.h"
 #include "platform/win32/Win32Platform.h"
 #include "settings/ProgramForms.h"
-#include "driver/E2eFixture.h"
 
 namespace {
 
@@ -130,8 +130,9 @@ int main(int argc, char** argv) {
   platform::Platform& real = win32.Get();
   AnsweringUi ui(real.ui);
   InstalledProcess process(e2e::Narrow(folder + L"TobrinPlus.exe"));
-  platform::Platform platform{real.files, real.folders, real.codePage, real.registry, real.shell, ui,
-                              process, real.popupMenu, real.application, real.fileDialogs};
+  platform::Platform platform{
+      real.files, real.folders, real.codePage,  real.registry,    real.shell,
+      ui,         process,      real.popupMenu, real.application, real.fileDialogs};
   real.application.SetTitle("トブリン＋");
   TProgramForms forms(platform);
   forms.fmMAIN.FormShow();
@@ -163,7 +164,8 @@ int main(int argc, char** argv) {
     DeleteFileW(profileFile.c_str());
     LONGLONG start = bench::Now();
     for (const Entry& entry : entries) {
-      WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(), profilePath.c_str());
+      WritePrivateProfileStringA(entry.section.c_str(), entry.key.c_str(), entry.value.c_str(),
+                                 profilePath.c_str());
     }
     yardstick.push_back(bench::Milliseconds(bench::Now() - start));
 
@@ -193,14 +195,16 @@ int main(int argc, char** argv) {
   main.SetDLL();
 
   const double yardstickMedian = bench::Median(yardstick);
-  std::printf("whole apply against WritePrivateProfileStringA, %zu keys: median of %d runs each (Wine)\n",
-              entries.size(), runs);
+  std::printf(
+      "whole apply against WritePrivateProfileStringA, %zu keys: median of %d runs each (Wine)\n",
+      entries.size(), runs);
   bench::PrintFigure("WritePrivateProfileStringA", yardstick, yardstickMedian, "yardstick");
   bench::PrintFigure("whole apply (BTN_OKClick)", apply, yardstickMedian, "yardstick");
   for (std::size_t i = 0; i < steps.size(); ++i) {
     bench::PrintFigure("  " + steps[i].first, stepTimes[i], yardstickMedian, "yardstick");
   }
   std::printf("the two settings files are %s\n", sameFile ? "byte for byte the same" : "DIFFERENT");
-  std::printf("whole apply / WritePrivateProfileStringA: %.2f (goal: at most 1)\n", bench::Median(apply) / yardstickMedian);
+  std::printf("whole apply / WritePrivateProfileStringA: %.2f (goal: at most 1)\n",
+              bench::Median(apply) / yardstickMedian);
   return 0;
 }

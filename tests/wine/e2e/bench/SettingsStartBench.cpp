@@ -93,12 +93,13 @@ std::string SettingsFile(const std::string& viewer) {
   text += "CHK_IE_View=1\r\nCHK_IE_Menu=1\r\nCHK_IE_Sel=1\r\nCHK_IE_Web=1\r\n[EDIT]\r\n";
   for (int i = 0; i < 3; ++i) {
     const std::string n = "[" + std::to_string(i) + "]";
-    text += "IE_View_E" + n + "=" + viewer + "\r\nIE_View_O" + n + "=-r\r\nIE_View_T" + n + "=txt\r\n";
+    text +=
+        "IE_View_E" + n + "=" + viewer + "\r\nIE_View_O" + n + "=-r\r\nIE_View_T" + n + "=txt\r\n";
   }
   for (int i = 0; i < 5; ++i) {
     const std::string n = "[" + std::to_string(i) + "]";
-    text += "IE_Set_U" + n + "=https://www.example.co.jp/search?q=\r\nIE_Set_T" + n + "=1\r\nIE_Set_E" + n +
-            "=2\r\nIE_Set_N" + n + "=\x8c\x9f\x8d\xf5\r\n";  // 検索
+    text += "IE_Set_U" + n + "=https://www.example.co.jp/search?q=\r\nIE_Set_T" + n +
+            "=1\r\nIE_Set_E" + n + "=2\r\nIE_Set_N" + n + "=\x8c\x9f\x8d\xf5\r\n";  // 検索
   }
   return text;
 }
@@ -110,17 +111,19 @@ int main(int argc, char** argv) {
   const std::wstring folder = e2e::DriverFolder() + L"bench-settings\\";
   e2e::MakeFolders(folder);
   const std::wstring program = folder + L"TobrinPlus.exe";
-  if (!CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRINPLUS_HOST_PATH).c_str(), program.c_str(), FALSE) ||
-      !CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH).c_str(), (folder + L"Tobrin.exe").c_str(),
-                 FALSE)) {
+  if (!CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRINPLUS_HOST_PATH).c_str(),
+                 program.c_str(), FALSE) ||
+      !CopyFileW(e2e::WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH).c_str(),
+                 (folder + L"Tobrin.exe").c_str(), FALSE)) {
     std::fprintf(stderr, "cannot copy TobrinPlus.exe or Tobrin.exe\n");
     return 2;
   }
   e2e::WriteBytes(folder + L"TobrinPlus.ini", SettingsFile(e2e::Narrow(folder + L"Tobrin.exe")));
 
-  std::vector<Subject> subjects = {{"tab window stand-in", e2e::DriverFolder() + L"e2e_tab_window.exe", true, {}},
-                                   {"TobrinPlus", program, true, {}},
-                                   {"empty program (process only)", e2e::DriverFolder() + L"e2e_empty.exe", false, {}}};
+  std::vector<Subject> subjects = {
+      {"tab window stand-in", e2e::DriverFolder() + L"e2e_tab_window.exe", true, {}},
+      {"TobrinPlus", program, true, {}},
+      {"empty program (process only)", e2e::DriverFolder() + L"e2e_empty.exe", false, {}}};
   // The first start of each warms Wine's caches; it is not counted.
   for (Subject& subject : subjects) TimeOneStart(subject);
   for (int i = 0; i < runs; ++i) {
@@ -134,10 +137,14 @@ int main(int argc, char** argv) {
     }
   }
   const double yardstick = bench::Median(subjects[0].times);
-  std::printf("start to a visible, idle main window: median of %d runs each (Wine); middle half in brackets\n",
-              runs);
-  for (const Subject& subject : subjects) bench::PrintFigure(subject.name, subject.times, yardstick, "stand-in");
-  std::printf("TobrinPlus / tab window stand-in: %.2f (goal: at most 2)\n", bench::Median(subjects[1].times) / yardstick);
+  std::printf(
+      "start to a visible, idle main window: median of %d runs each (Wine); middle half in "
+      "brackets\n",
+      runs);
+  for (const Subject& subject : subjects)
+    bench::PrintFigure(subject.name, subject.times, yardstick, "stand-in");
+  std::printf("TobrinPlus / tab window stand-in: %.2f (goal: at most 2)\n",
+              bench::Median(subjects[1].times) / yardstick);
   return 0;
 }
 #endif

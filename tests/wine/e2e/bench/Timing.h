@@ -36,8 +36,9 @@ inline void PrintFigure(const std::string& name, std::vector<double> times, doub
                         const char* yardstickName) {
   std::sort(times.begin(), times.end());
   const double median = Quantile(times, 0.5);
-  std::printf("  %-34s %8.2f ms  [%7.2f .. %7.2f]  %5.2f x %s\n", name.c_str(), median, Quantile(times, 0.25),
-              Quantile(times, 0.75), median / yardstickMedian, yardstickName);
+  std::printf("  %-34s %8.2f ms  [%7.2f .. %7.2f]  %5.2f x %s\n", name.c_str(), median,
+              Quantile(times, 0.25), Quantile(times, 0.75), median / yardstickMedian,
+              yardstickName);
 }
 
 inline double Median(std::vector<double> times) {

@@ -68,7 +68,8 @@ class ContextMenuPath : public SettingsE2e {
     if (menu == nullptr) {
       HWND box = WaitForWindowOfJob(host, L"#32770", 0);
       FAIL() << "the launcher showed no menu, "
-             << (box != nullptr ? "but a box: " + Printable(ReadMessageBox(box).text) : std::string("nor a box"));
+             << (box != nullptr ? "but a box: " + Printable(ReadMessageBox(box).text)
+                                : std::string("nor a box"));
     }
     ChooseMenuEntry(menu, 1);
     ASSERT_TRUE(host.WaitForExit(kExitWait)) << "the script host did not end";
@@ -86,7 +87,8 @@ class ContextMenuPath : public SettingsE2e {
 };
 
 TEST_F(ContextMenuPath, ScriptHandsPageToLauncherWhichOpensSite) {
-  ASSERT_TRUE(FileExists(kScriptHost)) << "Wine's script host cscript.exe is missing from the prefix";
+  ASSERT_TRUE(FileExists(kScriptHost))
+      << "Wine's script host cscript.exe is missing from the prefix";
   MakeFolders(DriverFolder() + L"records\\");
   ApplySites();
   EXPECT_EQ(Printable(ScriptBytes().value_or("<none>")), Printable(ExpectedScript()));
@@ -100,7 +102,8 @@ TEST_F(ContextMenuPath, ScriptHandsPageToLauncherWhichOpensSite) {
     std::string address;
   } cases[] = {
       // 日本 表: the text as UTF-8, escaped; the launcher reads it with a closing line break.
-      {"selection", "<b>日本</b> 表", "日本 表", kSelectionPrefix + "%E6%97%A5%E6%9C%AC+%E8%A1%A8%0D%0A"},
+      {"selection", "<b>日本</b> 表", "日本 表",
+       kSelectionPrefix + "%E6%97%A5%E6%9C%AC+%E8%A1%A8%0D%0A"},
       {"no selection", "", "", kPagePrefix + escapedHref},
   };
   for (const Case& c : cases) {
@@ -109,11 +112,13 @@ TEST_F(ContextMenuPath, ScriptHandsPageToLauncherWhichOpensSite) {
     // The script writes the hand-off file in the system code page, Shift_JIS.
     const auto handOff = ReadBytes(TemporaryFolder() + L"Tobrin_Menu.tmp");
     ASSERT_TRUE(handOff.has_value()) << "the script wrote no hand-off file";
-    EXPECT_EQ(Printable(*handOff), Printable(escapedHref + "<DELIMITER>www.example.co.jp<DELIMITER>" + c.html +
-                                             "<DELIMITER>" + c.text));
+    EXPECT_EQ(Printable(*handOff),
+              Printable(escapedHref + "<DELIMITER>www.example.co.jp<DELIMITER>" + c.html +
+                        "<DELIMITER>" + c.text));
     const auto addresses = Addresses();
     ASSERT_EQ(addresses.size(), 1u) << "addresses opened";
-    EXPECT_EQ(ArgumentsOf(addresses[0].commandLine), Quoted(c.address)) << Printable(addresses[0].commandLine);
+    EXPECT_EQ(ArgumentsOf(addresses[0].commandLine), Quoted(c.address))
+        << Printable(addresses[0].commandLine);
   }
 }
 

@@ -22,7 +22,8 @@ class SettingsProgram : public SettingsE2e {
   static std::string ExistingProgram() { return Folder() + "Tobrin.exe"; }
 
   static std::string FormSection(int left, int top) {
-    return "[FORM]\r\nForm.X=" + std::to_string(left) + "\r\nForm.Y=" + std::to_string(top) + "\r\n";
+    return "[FORM]\r\nForm.X=" + std::to_string(left) + "\r\nForm.Y=" + std::to_string(top) +
+           "\r\n";
   }
 
   // The place a window of this size takes when it is centred on the screen.
@@ -69,8 +70,10 @@ TEST_F(SettingsProgram, FirstStartShowsDefaultsCentredAndClosingSavesPlace) {
 
   CloseWindow();
   ExpectSettingsFile(FormSection(window.left, window.top));
-  EXPECT_EQ(GetPrivateProfileIntW(L"FORM", L"Form.X", -1, SettingsPath().c_str()), static_cast<UINT>(window.left));
-  EXPECT_EQ(GetPrivateProfileIntW(L"FORM", L"Form.Y", -1, SettingsPath().c_str()), static_cast<UINT>(window.top));
+  EXPECT_EQ(GetPrivateProfileIntW(L"FORM", L"Form.X", -1, SettingsPath().c_str()),
+            static_cast<UINT>(window.left));
+  EXPECT_EQ(GetPrivateProfileIntW(L"FORM", L"Form.Y", -1, SettingsPath().c_str()),
+            static_cast<UINT>(window.top));
   EXPECT_FALSE(ScriptBytes().has_value());
   EXPECT_FALSE(Registrations::Read().AnyPresent());
 }
@@ -105,7 +108,8 @@ TEST_F(SettingsProgram, CheckAllApplyRegistersAllAndReloadShowsApplied) {
   Click(Control(kSetUpTab, L"Button", "全チェック"));
   PageValues values;
   values.switches.fill(true);
-  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_TRUE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
+  for (std::size_t i = 0; i < kSwitchCount; ++i)
+    EXPECT_TRUE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
 
   const IeViewerControls viewer = IeViewer(1);
   TypeInto(viewer.path, ExistingProgram());
@@ -133,7 +137,8 @@ TEST_F(SettingsProgram, CheckAllApplyRegistersAllAndReloadShowsApplied) {
   Click(explorer.files);
   TypeInto(explorer.path, ExistingProgram());
   TypeInto(explorer.extension, "cgi");  // not an item of the list
-  values.expViewers[2] = {true, false, ExistingProgram(), "", "cgi", "Tobrin"};  // name from the file
+  values.expViewers[2] = {true, false, ExistingProgram(),
+                          "",   "cgi", "Tobrin"};  // name from the file
 
   ApplyExpectingSuccess();
   IniText file;
@@ -165,12 +170,14 @@ TEST_F(SettingsProgram, CheckAllApplyRegistersAllAndReloadShowsApplied) {
 // for them and keeps the rest. A viewer path longer than MAX_PATH is stored whole while
 // "ソースの表示" is off (nothing is checked then).
 TEST_F(SettingsProgram, DamagedFileLoadsAndApplyRepairsIt) {
-  const std::string damaged = std::string("[CHK]\r\nCHK_IE=5\r\nCHK_IE_View=2\r\nCHK_IE_Set_S[0]=2\r\n") +
-                              "CHK_SHELL=yes\r\n\x81\xff\xfe\x80 garbage\r\n[EDIT]\r\nIE_Set_T[1]=3\r\nIE_Set_E[2]=-7\r\n" +
-                              "EXP_View_T[0]=cgi\r\nIE_View_E[0]=" + std::string(5000, 'x') + "\r\n";
+  const std::string damaged =
+      std::string("[CHK]\r\nCHK_IE=5\r\nCHK_IE_View=2\r\nCHK_IE_Set_S[0]=2\r\n") +
+      "CHK_SHELL=yes\r\n\x81\xff\xfe\x80 garbage\r\n[EDIT]\r\nIE_Set_T[1]=3\r\nIE_Set_E[2]=-7\r\n" +
+      "EXP_View_T[0]=cgi\r\nIE_View_E[0]=" + std::string(5000, 'x') + "\r\n";
   WriteBytes(SettingsPath(), damaged);
   ASSERT_TRUE(Start());
-  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_FALSE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
+  for (std::size_t i = 0; i < kSwitchCount; ++i)
+    EXPECT_FALSE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
   for (int i = 0; i < 3; ++i) EXPECT_FALSE(IsChecked(IeViewer(i).use)) << "no viewer in use";
   EXPECT_FALSE(IsChecked(Site(0).enabled));
   EXPECT_EQ(PickedItem(Site(1).target), -1);
@@ -210,18 +217,21 @@ TEST_F(SettingsProgram, ClearAndApplyRemovesRegistrations) {
   };
   ASSERT_TRUE(Start());
   Click(Control(kSetUpTab, L"Button", "クリア"));
-  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_FALSE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
+  for (std::size_t i = 0; i < kSwitchCount; ++i)
+    EXPECT_FALSE(IsChecked(SetupSwitch(i))) << kSwitchKeys[i];
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     WriteTextValue(HKEY_LOCAL_MACHINE, kEditorNameKey, nullptr, L"\"C:\\old\\Tobrin.exe\"");
     WriteTextValue(HKEY_CURRENT_USER, kMenuExtKey, nullptr, L"C:\\old\\Tobrin_Menu.html");
-    for (const wchar_t* key : kHandlerKeys) WriteTextValue(HKEY_CLASSES_ROOT, key, nullptr, c.handler);
+    for (const wchar_t* key : kHandlerKeys)
+      WriteTextValue(HKEY_CLASSES_ROOT, key, nullptr, c.handler);
     WriteTextValue(HKEY_CLASSES_ROOT, kServerKey, nullptr, L"C:\\old\\TobrinShellEX.dll");
 
     ApplyExpectingSuccess();
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kViewSourceKey));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kMenuExtKey));
-    for (const wchar_t* key : kHandlerKeys) EXPECT_EQ(KeyExists(HKEY_CLASSES_ROOT, key), !c.handlersRemoved);
+    for (const wchar_t* key : kHandlerKeys)
+      EXPECT_EQ(KeyExists(HKEY_CLASSES_ROOT, key), !c.handlersRemoved);
     EXPECT_EQ(KeyExists(HKEY_CLASSES_ROOT, kClassKey), !c.handlersRemoved);
   }
   IniText file;
@@ -298,12 +308,14 @@ TEST_F(SettingsProgram, ScriptWriteFailureStopsApply) {
   ASSERT_TRUE(Start());
   for (std::size_t i : {kIeView, kIeMenu}) Check(SetupSwitch(i), true);
   Click(Site(0).enabled);
-  ExpectMessage(PressForMessage("設定"), Narrow(ScriptPath()) + " に書き込めません", IconKind::Error);
+  ExpectMessage(PressForMessage("設定"), Narrow(ScriptPath()) + " に書き込めません",
+                IconKind::Error);
   IniText file;
   WriteIeViewerPage(file, PageValues{});
   ExpectSettingsFile(file.Bytes());
   const Registrations registered = Registrations::Read();
-  EXPECT_EQ(registered.viewSourceEditor, Registrations::AllFrom(ProgramFolder(), 0).viewSourceEditor);
+  EXPECT_EQ(registered.viewSourceEditor,
+            Registrations::AllFrom(ProgramFolder(), 0).viewSourceEditor);
   EXPECT_FALSE(registered.menuScript.has_value());
   program_->Kill();
   RemoveDirectoryW(ScriptPath().c_str());
@@ -315,8 +327,8 @@ TEST_F(SettingsProgram, ScriptWriteFailureStopsApply) {
 TEST_F(SettingsProgram, SettingsFileHeldOpenIsReported) {
   ASSERT_TRUE(Start());
   Check(SetupSwitch(kIeView), true);
-  HANDLE held = CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                            nullptr);
+  HANDLE held = CreateFileW(SettingsPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(held, INVALID_HANDLE_VALUE);
   const std::optional<MessageBoxSeen> seen = PressForMessage("設定");
   CloseHandle(held);

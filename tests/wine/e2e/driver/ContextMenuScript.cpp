@@ -37,7 +37,8 @@ std::string JScriptLiteral(const std::string& bytes) {
 
 }  // namespace
 
-std::string ExpectedContextMenuScript(const std::string& temporaryFolder, const std::string& programFolder) {
+std::string ExpectedContextMenuScript(const std::string& temporaryFolder,
+                                      const std::string& programFolder) {
   const char* const lines[] = {
       "<HTML>",
       "<HEAD>",
@@ -95,9 +96,11 @@ std::string ScriptHostProgram(const std::string& scriptBytes, const PageStandIn&
   // The browser's page object as far as the script uses it; `escape` is JScript's own.
   return "var external = { menuArguments: {\r\n"
          "  document: { selection: { createRange: function() {\r\n"
-         "    return { htmlText: " + JScriptLiteral(page.selectionHtml) + ", text: " +
-         JScriptLiteral(page.selectionText) + " }; } } },\r\n"
-         "  location: { href: " + JScriptLiteral(page.href) + ", hostname: " + JScriptLiteral(page.hostname) +
+         "    return { htmlText: " +
+         JScriptLiteral(page.selectionHtml) + ", text: " + JScriptLiteral(page.selectionText) +
+         " }; } } },\r\n"
+         "  location: { href: " +
+         JScriptLiteral(page.href) + ", hostname: " + JScriptLiteral(page.hostname) +
          " } } };\r\n" + body;
 }
 

@@ -7,7 +7,8 @@ namespace e2e {
 
 // The script for the temporary folder and the program folder (code page 932 bytes, each
 // ending in a backslash): thirty lines, each ending in CR LF.
-std::string ExpectedContextMenuScript(const std::string& temporaryFolder, const std::string& programFolder);
+std::string ExpectedContextMenuScript(const std::string& temporaryFolder,
+                                      const std::string& programFolder);
 
 // What the browser hands the script: the page's address and host and its selection.
 struct PageStandIn {

@@ -37,12 +37,15 @@ BOOL CALLBACK CollectVisible(HWND window, LPARAM parameter) {
 void SortInReadingOrder(std::vector<HWND>& windows) {
   std::vector<std::pair<RECT, HWND>> placed;
   for (HWND window : windows) placed.emplace_back(ScreenRectOf(window), window);
-  std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first.top < b.first.top; });
+  std::sort(placed.begin(), placed.end(),
+            [](const auto& a, const auto& b) { return a.first.top < b.first.top; });
   // Rows: each control within the tolerance of the row's first one belongs to it.
   for (std::size_t start = 0; start < placed.size();) {
     std::size_t end = start + 1;
-    while (end < placed.size() && placed[end].first.top - placed[start].first.top <= kRowTolerance) ++end;
-    std::sort(placed.begin() + static_cast<std::ptrdiff_t>(start), placed.begin() + static_cast<std::ptrdiff_t>(end),
+    while (end < placed.size() && placed[end].first.top - placed[start].first.top <= kRowTolerance)
+      ++end;
+    std::sort(placed.begin() + static_cast<std::ptrdiff_t>(start),
+              placed.begin() + static_cast<std::ptrdiff_t>(end),
               [](const auto& a, const auto& b) { return a.first.left < b.first.left; });
     start = end;
   }
@@ -66,8 +69,8 @@ std::wstring ClassOf(HWND window) {
 std::string TextOf(HWND window) {
   const auto length = static_cast<int>(SendWaiting(window, WM_GETTEXTLENGTH, 0, 0));
   std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  const auto copied =
-      static_cast<int>(SendWaiting(window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data())));
+  const auto copied = static_cast<int>(SendWaiting(
+      window, WM_GETTEXT, static_cast<WPARAM>(length + 1), reinterpret_cast<LPARAM>(text.data())));
   text.resize(static_cast<std::size_t>(std::clamp(copied, 0, length)));
   return Narrow(text);
 }
@@ -112,8 +115,9 @@ bool IsChecked(HWND button) { return SendWaiting(button, BM_GETCHECK, 0, 0) == B
 void TypeText(HWND control, const std::string& text) {
   // An editable combo box's field is an Edit of its own, which tells the box of the change;
   // the box tells its parent.
-  HWND field = lstrcmpiW(ClassOf(control).c_str(), L"ComboBox") == 0 ? FindWindowExW(control, nullptr, L"Edit", nullptr)
-                                                                      : control;
+  HWND field = lstrcmpiW(ClassOf(control).c_str(), L"ComboBox") == 0
+                   ? FindWindowExW(control, nullptr, L"Edit", nullptr)
+                   : control;
   if (field == nullptr) field = control;
   // The whole text selected and replaced, as typing over it does. (A new window text would
   // not do: the field of a combo box tells nobody of it.)
@@ -129,22 +133,28 @@ void PickItem(HWND comboBox, int index) {
               reinterpret_cast<LPARAM>(comboBox));
 }
 
-int PickedItem(HWND comboBox) { return static_cast<int>(SendWaiting(comboBox, CB_GETCURSEL, 0, 0)); }
+int PickedItem(HWND comboBox) {
+  return static_cast<int>(SendWaiting(comboBox, CB_GETCURSEL, 0, 0));
+}
 
 std::vector<std::string> ItemsOf(HWND comboBox) {
   std::vector<std::string> items;
   const auto count = static_cast<int>(SendWaiting(comboBox, CB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    const auto length = static_cast<int>(SendWaiting(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
+    const auto length =
+        static_cast<int>(SendWaiting(comboBox, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
     std::wstring item(static_cast<std::size_t>(std::max(length, 0)) + 1, L'\0');
-    SendWaiting(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
+    SendWaiting(comboBox, CB_GETLBTEXT, static_cast<WPARAM>(i),
+                reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<std::size_t>(std::max(length, 0)));
     items.push_back(Narrow(item));
   }
   return items;
 }
 
-int SelectedTab(HWND tabControl) { return static_cast<int>(SendWaiting(tabControl, TCM_GETCURSEL, 0, 0)); }
+int SelectedTab(HWND tabControl) {
+  return static_cast<int>(SendWaiting(tabControl, TCM_GETCURSEL, 0, 0));
+}
 
 void SelectTab(HWND tabControl, int index) {
   // Outside button mode, moving the focus to a tab selects it with the same notifications to
@@ -153,12 +163,15 @@ void SelectTab(HWND tabControl, int index) {
   PumpMessagesFor(0);
 }
 
-int TabCount(HWND tabControl) { return static_cast<int>(SendWaiting(tabControl, TCM_GETITEMCOUNT, 0, 0)); }
+int TabCount(HWND tabControl) {
+  return static_cast<int>(SendWaiting(tabControl, TCM_GETITEMCOUNT, 0, 0));
+}
 
 HWND FocusedWindowOf(HWND anyWindowOfThread) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfThread, nullptr), &info)) return nullptr;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(anyWindowOfThread, nullptr), &info))
+    return nullptr;
   return info.hwndFocus;
 }
 

@@ -24,7 +24,8 @@ std::vector<HWND> VisibleControls(HWND root, const wchar_t* className);
 std::vector<HWND> VisibleControlsInBand(HWND root, const wchar_t* className, int top, int bottom);
 // The nth visible control of the class with exactly this caption (code page 932), in reading
 // order; null when there are fewer.
-HWND FindControl(HWND root, const wchar_t* className, const std::string& caption, std::size_t nth = 0);
+HWND FindControl(HWND root, const wchar_t* className, const std::string& caption,
+                 std::size_t nth = 0);
 
 // Clicks a button, check box or radio button and returns when its parent has handled the
 // click.

@@ -31,7 +31,9 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter) {
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (!IsWindowVisible(window)) return TRUE;
-  if (search->program != nullptr ? !search->program->Includes(owner) : owner != search->processId) return TRUE;
+  const bool ours = search->program != nullptr ? search->program->Includes(owner)
+                                               : owner == search->processId;
+  if (!ours) return TRUE;
   wchar_t className[64] = {};
   GetClassNameW(window, className, 64);
   if (lstrcmpW(className, search->className) != 0) return TRUE;

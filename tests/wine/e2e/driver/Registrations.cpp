@@ -6,12 +6,14 @@ namespace {
 
 std::optional<std::wstring> TextValue(HKEY root, const std::wstring& key, const wchar_t* name) {
   DWORD size = 0;
-  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
   size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text.data(), &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   text.resize(wcsnlen(text.c_str(), text.size()));
@@ -27,7 +29,8 @@ std::optional<std::wstring> ReadTextValue(HKEY root, const std::wstring& key, co
 std::optional<DWORD> ReadNumberValue(HKEY root, const std::wstring& key, const wchar_t* name) {
   DWORD value = 0;
   DWORD size = sizeof value;
-  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_DWORD, nullptr, &value, &size) !=
+      ERROR_SUCCESS) {
     return std::nullopt;
   }
   return value;
@@ -40,9 +43,11 @@ bool KeyExists(HKEY root, const std::wstring& key) {
   return true;
 }
 
-void WriteTextValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
+void WriteTextValue(HKEY root, const std::wstring& key, const wchar_t* name,
+                    const std::wstring& value) {
   HKEY handle = nullptr;
-  if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) != ERROR_SUCCESS) {
+  if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle, nullptr) !=
+      ERROR_SUCCESS) {
     return;
   }
   RegSetValueExW(handle, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
@@ -55,7 +60,8 @@ Registrations Registrations::Read() {
   found.viewSourceEditor = TextValue(HKEY_LOCAL_MACHINE, kEditorNameKey, nullptr);
   found.menuScript = TextValue(HKEY_CURRENT_USER, kMenuExtKey, nullptr);
   found.menuContexts = ReadNumberValue(HKEY_CURRENT_USER, kMenuExtKey, L"contexts");
-  for (int i = 0; i < 3; ++i) found.handlers[i] = TextValue(HKEY_CLASSES_ROOT, kHandlerKeys[i], nullptr);
+  for (int i = 0; i < 3; ++i)
+    found.handlers[i] = TextValue(HKEY_CLASSES_ROOT, kHandlerKeys[i], nullptr);
   found.className = TextValue(HKEY_CLASSES_ROOT, kClassKey, nullptr);
   found.server = TextValue(HKEY_CLASSES_ROOT, kServerKey, nullptr);
   found.threadingModel = TextValue(HKEY_CLASSES_ROOT, kServerKey, L"ThreadingModel");
@@ -75,7 +81,8 @@ Registrations Registrations::AllFrom(const std::wstring& programFolder, DWORD co
 }
 
 bool Registrations::AnyPresent() const {
-  bool any = viewSourceEditor || menuScript || menuContexts || className || server || threadingModel;
+  bool any =
+      viewSourceEditor || menuScript || menuContexts || className || server || threadingModel;
   for (const auto& handler : handlers) any = any || handler.has_value();
   return any;
 }

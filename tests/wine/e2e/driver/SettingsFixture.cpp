@@ -16,8 +16,9 @@ constexpr int kBandAbove = 10;
 constexpr int kBandBelow = 70;
 
 const char* const kSwitchCaptions[kSwitchCount] = {
-    "ソースの表示", "拡張メニュー", "選択範囲", "WEB検索", "拡張メニュー", "サブメニュー化", "上下に区切り線",
-    "ビューアとの間に区切り線", "ビューア", "ファイルリスト", "パスコピー", "コマンドプロンプト起動",
+    "ソースの表示",      "拡張メニュー",   "選択範囲",       "WEB検索",
+    "拡張メニュー",      "サブメニュー化", "上下に区切り線", "ビューアとの間に区切り線",
+    "ビューア",          "ファイルリスト", "パスコピー",     "コマンドプロンプト起動",
     "エクスプローラ起動"};
 const char* const kSlotDigits[] = {"１", "２", "３", "４", "５"};
 
@@ -37,7 +38,8 @@ BOOL CALLBACK MatchTopLevel(HWND window, LPARAM parameter) {
   auto* search = reinterpret_cast<TopLevelSearch*>(parameter);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId || window == search->exclude || !IsWindowVisible(window)) return TRUE;
+  if (owner != search->processId || window == search->exclude || !IsWindowVisible(window))
+    return TRUE;
   const bool isBox = ClassOf(window) == L"#32770" && GetDlgItem(window, kMessageTextId) != nullptr;
   if (search->messageBox ? !isBox : (isBox || TextOf(window) != "トブリン＋")) return TRUE;
   search->found = window;
@@ -60,7 +62,9 @@ std::vector<HWND> InBandOf(HWND root, HWND anchor, const wchar_t* className) {
   return VisibleControlsInBand(root, className, rect.top - kBandAbove, rect.top + kBandBelow);
 }
 
-HWND Nth(const std::vector<HWND>& controls, std::size_t n) { return n < controls.size() ? controls[n] : nullptr; }
+HWND Nth(const std::vector<HWND>& controls, std::size_t n) {
+  return n < controls.size() ? controls[n] : nullptr;
+}
 
 }  // namespace
 
@@ -68,7 +72,8 @@ void SettingsE2e::SetUpTestSuite() {
 #ifdef TOBRIN_E2E_TOBRINPLUS_HOST_PATH
   MakeFolders(ProgramFolder());
   CopyFileOrFail(WindowsPathOfHostPath(TOBRIN_E2E_TOBRINPLUS_HOST_PATH), ProgramPath());
-  CopyFileOrFail(WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH), ProgramFolder() + L"Tobrin.exe");
+  CopyFileOrFail(WindowsPathOfHostPath(TOBRIN_E2E_TOBRIN_HOST_PATH),
+                 ProgramFolder() + L"Tobrin.exe");
   if (!DriverWindowInstance()) DriverWindowInstance() = std::make_unique<DriverWindow>();
 #endif
 }
@@ -131,11 +136,13 @@ void SettingsE2e::CloseWindow() {
 
 HWND SettingsE2e::Tabs() const { return Nth(VisibleControls(main_, L"SysTabControl32"), 0); }
 
-HWND SettingsE2e::Control(SettingsTab tab, const wchar_t* className, const std::string& caption, std::size_t nth) {
+HWND SettingsE2e::Control(SettingsTab tab, const wchar_t* className, const std::string& caption,
+                          std::size_t nth) {
   HWND tabs = Tabs();
   if (tabs != nullptr && SelectedTab(tabs) != tab) SelectTab(tabs, tab);
   HWND control = FindControl(main_, className, caption, nth);
-  EXPECT_NE(control, nullptr) << "no control \"" << Printable(caption) << "\" (" << nth << ") on tab " << tab;
+  EXPECT_NE(control, nullptr) << "no control \"" << Printable(caption) << "\" (" << nth
+                              << ") on tab " << tab;
   return control;
 }
 
@@ -172,7 +179,8 @@ ExpViewerControls SettingsE2e::ExpViewer(int slot) {
   if (title == nullptr) return {};
   const auto edits = InBandOf(main_, title, L"Edit");
   const auto n = static_cast<std::size_t>(slot);
-  return {FindControl(main_, L"Button", "ファイル", n), FindControl(main_, L"Button", "フォルダ", n),
+  return {FindControl(main_, L"Button", "ファイル", n),
+          FindControl(main_, L"Button", "フォルダ", n),
           Nth(edits, 0),
           FindControl(main_, L"Button", "参照", n),
           Nth(edits, 1),
@@ -191,20 +199,21 @@ PageValues SettingsE2e::ShownValues() {
   }
   for (int i = 0; i < 5; ++i) {
     const SiteControls site = Site(i);
-    shown.sites[i] = {IsChecked(site.enabled), TextOf(site.url), PickedItem(site.target), PickedItem(site.encoding),
-                      TextOf(site.name)};
+    shown.sites[i] = {IsChecked(site.enabled), TextOf(site.url), PickedItem(site.target),
+                      PickedItem(site.encoding), TextOf(site.name)};
   }
   for (int i = 0; i < 5; ++i) {
     const ExpViewerControls slot = ExpViewer(i);
     shown.expViewers[i] = {IsChecked(slot.files), IsChecked(slot.folders), TextOf(slot.path),
-                           TextOf(slot.options), TextOf(slot.extension), TextOf(slot.name)};
+                           TextOf(slot.options),  TextOf(slot.extension),  TextOf(slot.name)};
   }
   return shown;
 }
 
 void SettingsE2e::ExpectShown(const PageValues& expected) {
   const PageValues shown = ShownValues();
-  for (std::size_t i = 0; i < kSwitchCount; ++i) EXPECT_EQ(shown.switches[i], expected.switches[i]) << kSwitchKeys[i];
+  for (std::size_t i = 0; i < kSwitchCount; ++i)
+    EXPECT_EQ(shown.switches[i], expected.switches[i]) << kSwitchKeys[i];
   EXPECT_EQ(shown.ieViewer, expected.ieViewer) << "IE viewer in use";
   for (std::size_t i = 0; i < 3; ++i) {
     SCOPED_TRACE("IE viewer " + std::to_string(i));
@@ -251,7 +260,8 @@ std::optional<MessageBoxSeen> SettingsE2e::PressForMessage(const std::string& ca
   return AnswerMessageBox();
 }
 
-void SettingsE2e::ExpectMessage(const std::optional<MessageBoxSeen>& seen, const std::string& text, IconKind icon) {
+void SettingsE2e::ExpectMessage(const std::optional<MessageBoxSeen>& seen, const std::string& text,
+                                IconKind icon) {
   ASSERT_TRUE(seen.has_value()) << "no message box; expected " << Printable(text);
   EXPECT_EQ(seen->caption, "トブリン＋") << Printable(seen->caption);
   EXPECT_EQ(seen->text, text) << Printable(seen->text) << " instead of " << Printable(text);
@@ -260,7 +270,9 @@ void SettingsE2e::ExpectMessage(const std::optional<MessageBoxSeen>& seen, const
   EXPECT_EQ(seen->owner, main_) << "not owned by the main window: " << Printable(text);
 }
 
-void SettingsE2e::ApplyExpectingSuccess() { ExpectMessage(PressForMessage("設定"), "設定しました", IconKind::Information); }
+void SettingsE2e::ApplyExpectingSuccess() {
+  ExpectMessage(PressForMessage("設定"), "設定しました", IconKind::Information);
+}
 
 void SettingsE2e::TypeInto(HWND control, const std::string& text) {
   ASSERT_NE(control, nullptr);

@@ -59,7 +59,8 @@ class SettingsE2e : public ::testing::Test {
   // Shows the tab's page and returns the control of the page, or of the main window's bottom
   // row, with this class and caption (the nth of that caption, in reading order); a missing
   // control fails the test.
-  HWND Control(SettingsTab tab, const wchar_t* className, const std::string& caption, std::size_t nth = 0);
+  HWND Control(SettingsTab tab, const wchar_t* className, const std::string& caption,
+               std::size_t nth = 0);
   HWND MainButton(const std::string& caption);  // "設定", "読込", "終了"
   HWND SetupSwitch(std::size_t index);          // in the order of kSwitchKeys
   IeViewerControls IeViewer(int slot);
@@ -79,7 +80,8 @@ class SettingsE2e : public ::testing::Test {
   std::optional<MessageBoxSeen> AnswerMessageBox();
   // The box's caption, single OK button, text and icon; its owner is the main window, the
   // foreground window when the user presses a button in it.
-  void ExpectMessage(const std::optional<MessageBoxSeen>& seen, const std::string& text, IconKind icon);
+  void ExpectMessage(const std::optional<MessageBoxSeen>& seen, const std::string& text,
+                     IconKind icon);
   // The box a successful apply ends with.
   void ApplyExpectingSuccess();
 

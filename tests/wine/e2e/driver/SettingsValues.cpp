@@ -4,13 +4,16 @@ namespace e2e {
 
 namespace {
 
-std::string Indexed(const char* key, std::size_t i) { return std::string(key) + "[" + std::to_string(i) + "]"; }
+std::string Indexed(const char* key, std::size_t i) {
+  return std::string(key) + "[" + std::to_string(i) + "]";
+}
 
 }  // namespace
 
 const std::array<const char*, kSwitchCount> kSwitchKeys = {
-    "CHK_IE_View", "CHK_IE_Menu", "CHK_IE_Sel",  "CHK_IE_Web", "CHK_SHELL",   "CHK_SUB",     "CHK_SEP_Menu",
-    "CHK_SEP_View", "CHK_VIEW",   "CHK_LIST",    "CHK_PATH",   "CHK_COMMAND", "CHK_EXPLORER"};
+    "CHK_IE_View", "CHK_IE_Menu",  "CHK_IE_Sel",   "CHK_IE_Web", "CHK_SHELL",
+    "CHK_SUB",     "CHK_SEP_Menu", "CHK_SEP_View", "CHK_VIEW",   "CHK_LIST",
+    "CHK_PATH",    "CHK_COMMAND",  "CHK_EXPLORER"};
 
 void IniText::Set(const std::string& section, const std::string& key, const std::string& value) {
   auto place = sections_.begin();
@@ -71,7 +74,8 @@ void WriteExpViewerPage(IniText& file, const PageValues& values) {
 }
 
 void WriteSetupPage(IniText& file, const PageValues& values) {
-  for (std::size_t i = 0; i < kSwitchCount; ++i) file.Set("CHK", kSwitchKeys[i], values.switches[i] ? 1 : 0);
+  for (std::size_t i = 0; i < kSwitchCount; ++i)
+    file.Set("CHK", kSwitchKeys[i], values.switches[i] ? 1 : 0);
 }
 
 void WriteAllPages(IniText& file, const PageValues& values) {

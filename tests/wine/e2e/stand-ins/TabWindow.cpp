@@ -2,6 +2,7 @@
 // size with one tab control of five tabs, and a message loop until the window is closed. The
 // yardstick against which the settings program's start is measured.
 #include <windows.h>
+
 #include <commctrl.h>
 
 namespace {
@@ -30,11 +31,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   RECT frame{0, 0, 594, 533};
   AdjustWindowRect(&frame, style, FALSE);
-  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"タブの窓", style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                                nullptr);
-  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 593, 481,
-                              window, nullptr, instance, nullptr);
+  HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"タブの窓", style, CW_USEDEFAULT,
+                                CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                                nullptr, nullptr, instance, nullptr);
+  HWND tabs = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0,
+                              593, 481, window, nullptr, instance, nullptr);
   const wchar_t* captions[] = {L"一", L"二", L"三", L"四", L"五"};
   for (int i = 0; i < 5; ++i) {
     TCITEMW item{};

@@ -6,6 +6,7 @@
 //
 //   e2e_settings_screens.exe <handshake folder ending in a backslash>
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -33,10 +34,13 @@ BOOL CALLBACK FindTabs(HWND child, LPARAM) {
   return FALSE;
 }
 
-bool Exists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void WriteText(const std::wstring& path, const std::string& text) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return;
   DWORD written = 0;
   WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
@@ -63,8 +67,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     RECT rect{};
     GetWindowRect(window, &rect);
     WriteText(folder + L"tab-" + std::to_wstring(tab) + L".ready",
-              std::to_string(rect.right - rect.left) + " " + std::to_string(rect.bottom - rect.top) + " " +
-                  std::to_string(rect.left) + " " + std::to_string(rect.top) + "\n");
+              std::to_string(rect.right - rect.left) + " " +
+                  std::to_string(rect.bottom - rect.top) + " " + std::to_string(rect.left) + " " +
+                  std::to_string(rect.top) + "\n");
     const std::wstring done = folder + L"tab-" + std::to_wstring(tab) + L".done";
     for (DWORD waited = 0; !Exists(done) && waited < kPatience; waited += 100) Sleep(100);
   }
