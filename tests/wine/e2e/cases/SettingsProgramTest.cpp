@@ -78,13 +78,13 @@ TEST_F(SettingsProgram, FirstStartShowsDefaultsCentredAndClosingSavesPlace) {
   EXPECT_FALSE(Registrations::Read().AnyPresent());
 }
 
-// The window opens where it was closed; a position of which only the left edge is stored
-// keeps the centred top edge.
+// The window opens where it was closed ("終了" closes it as the close box does); a position
+// of which only the left edge is stored keeps the centred top edge.
 TEST_F(SettingsProgram, WindowPlaceKeptAcrossRestart) {
   ASSERT_TRUE(Start());
   SetWindowPos(MainWindow(), nullptr, 123, 77, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   PumpMessagesFor(200);
-  CloseWindow();
+  CloseWindow(CloseBy::ExitButton);
   ExpectSettingsFile(FormSection(123, 77));
 
   ASSERT_TRUE(Start());

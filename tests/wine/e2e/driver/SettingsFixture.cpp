@@ -124,8 +124,12 @@ bool SettingsE2e::Start() {
   return true;
 }
 
-void SettingsE2e::CloseWindow() {
-  PostMessageW(main_, WM_CLOSE, 0, 0);
+void SettingsE2e::CloseWindow(CloseBy how) {
+  if (how == CloseBy::ExitButton) {
+    PostClick(MainButton("終了"));
+  } else {
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+  }
   if (!program_->WaitForExit(kExitWait)) {
     ADD_FAILURE() << "TobrinPlus did not end after its window was closed";
     program_->Kill();

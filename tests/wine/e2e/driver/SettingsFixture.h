@@ -50,8 +50,10 @@ class SettingsE2e : public ::testing::Test {
 
   // Starts TobrinPlus.exe and waits for its main window; false when it does not appear.
   bool Start();
-  // Closes the main window as its close box does and expects the program to end cleanly.
-  void CloseWindow();
+  // Closes the main window with its close box, or with the button "終了", and expects the
+  // program to end cleanly.
+  enum class CloseBy { CloseBox, ExitButton };
+  void CloseWindow(CloseBy how = CloseBy::CloseBox);
   ChildProcess& Program() { return *program_; }
   HWND MainWindow() const { return main_; }
   HWND Tabs() const;
