@@ -14,6 +14,7 @@ ComApartment::~ComApartment() {
 
 Win32Platform::Win32Platform(Win32Shell::HandOverFunction handOver)
     : shell_(handOver),
-      platform_{files_, folders_, codePage_, registry_, shell_, ui_, process_, popupForm_} {}
+      platform_{files_, folders_,   codePage_,    registry_,   shell_,
+                ui_,    process_, popupMenu_, application_, fileDialogs_} {}
 
 }  // namespace platform::win32
