@@ -12,9 +12,8 @@ ComApartment::~ComApartment() {
   if (joined_) CoUninitialize();
 }
 
-Win32Platform::Win32Platform(Win32Shell::HandOverFunction handOver)
-    : shell_(handOver),
-      platform_{files_, folders_,   codePage_,    registry_,   shell_,
+Win32Platform::Win32Platform()
+    : platform_{files_, folders_,   codePage_,    registry_,   shell_,
                 ui_,    process_, popupMenu_, application_, fileDialogs_} {}
 
 }  // namespace platform::win32
