@@ -11,8 +11,8 @@ namespace platform::win32 {
 
 namespace {
 
-// Themed buttons, check boxes, radio buttons and group boxes paint their text in the theme's
-// colour whatever WM_CTLCOLORBTN/STATIC says; without a theme they take the colour asked for.
+// Themed check boxes and radio buttons paint their text in the theme's colour whatever
+// WM_CTLCOLORSTATIC says; without a theme they take the colour asked for.
 void UnthemeIfColoured(const Win32ControlWindow& peer) {
   if (peer.TextColour()) SetWindowTheme(peer.Window(), L"", L"");
 }
@@ -87,6 +87,8 @@ class RadioButtonWindow final : public Win32ControlWindow {
   RadioButton& button_;
 };
 
+// A group box with a coloured caption paints itself: a themed group box takes its caption's
+// colour and font from the theme, whatever the form asks for.
 class GroupBoxWindow final : public Win32ControlWindow {
  public:
   using Win32ControlWindow::Win32ControlWindow;
@@ -94,10 +96,42 @@ class GroupBoxWindow final : public Win32ControlWindow {
 
  protected:
   WindowClass Class() const override { return {L"Button", BS_GROUPBOX}; }
-  void ShowState() override {
-    UnthemeIfColoured(*this);
-    ShowText(Target().Caption());
+  bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    if (message != WM_PAINT || !TextColour()) return false;
+    PAINTSTRUCT paint{};
+    HDC dc = BeginPaint(Window(), &paint);
+    Paint(dc, *TextColour());
+    EndPaint(Window(), &paint);
+    result = 0;
+    return true;
   }
+
+ private:
+  void Paint(HDC dc, COLORREF colour) {
+    RECT area{};
+    GetClientRect(Window(), &area);
+    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    RECT frame = area;
+    frame.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+    const std::wstring caption = ToWide(Target().Caption());
+    if (!caption.empty()) {
+      RECT label{area.left + kCaptionIndent, area.top, area.right - kCaptionIndent, area.bottom};
+      DrawTextW(dc, caption.c_str(), -1, &label, DT_SINGLELINE | DT_CALCRECT);
+      label.right += 2 * kCaptionMargin;
+      FillRect(dc, &label, GetSysColorBrush(COLOR_BTNFACE));
+      label.left += kCaptionMargin;
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, colour);
+      DrawTextW(dc, caption.c_str(), -1, &label, DT_SINGLELINE);
+    }
+    SelectObject(dc, oldFont);
+  }
+
+  static constexpr int kCaptionIndent = 8;
+  static constexpr int kCaptionMargin = 2;
 };
 
 DWORD AlignmentStyle(TextAlign align) {
@@ -230,8 +264,7 @@ class EditWindow final : public Win32ControlWindow {
  protected:
   WindowClass Class() const override {
     if (edit_.Kind() == ControlKind::Memo) {
-      return {L"Edit", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL,
-              WS_EX_CLIENTEDGE};
+      return {L"Edit", ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE};
     }
     return {L"Edit", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
   }

@@ -86,11 +86,13 @@ Win32FormWindow::~Win32FormWindow() {
 
 DWORD Win32FormWindow::StyleOf(FormStyle style) {
   switch (style) {
+    // Not WS_CLIPCHILDREN: a group box paints only its frame and caption, and the form's
+    // background must show through inside it.
     case FormStyle::Main:
     case FormStyle::Dialog:
-      return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+      return WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     case FormStyle::Page:
-      return WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+      return WS_CHILD | WS_CLIPSIBLINGS;
     case FormStyle::Popup:
       return WS_POPUP;
   }
