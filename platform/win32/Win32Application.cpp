@@ -2,7 +2,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <vector>
 
 #include "platform/forms/Controls.h"
@@ -163,35 +162,13 @@ void Win32Application::RunLoop(const Form& form) {
 bool Win32Application::HandleFormKey(MSG& message) {
   if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
-  const auto found = std::find_if(windows_.begin(), windows_.end(),
-                                  [root](const auto& entry) { return entry.second->Window() == root; });
-  if (found == windows_.end() || found->first->Style() == FormStyle::Popup) return false;
-  const Form& form = *found->first;
+  const Form* form = FormOfWindow(root);
+  if (form == nullptr || form->Style() == FormStyle::Popup) return false;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
     if (KeyDown(VK_CONTROL)) {
-      // Ctrl+Tab and Ctrl+Shift+Tab turn the pages of the form's tab control.
-      if (TabControl* tabs = FirstTabControl(form); tabs != nullptr && !tabs->Tabs().empty()) {
-        const int count = static_cast<int>(tabs->Tabs().size());
-        const int next = (tabs->TabIndex() + (KeyDown(VK_SHIFT) ? count - 1 : 1)) % count;
-        Guarded([tabs, next] { tabs->SelectByUser(next); });
-      }
-      return true;
-    }
-    std::vector<Control*> stops;
-    CollectTabStops(form, stops);
-    if (stops.empty()) return true;
-    HWND focus = GetFocus();
-    std::size_t at = stops.size();
-    for (std::size_t i = 0; i < stops.size(); ++i) {
-      HWND window = ControlWindowOf(*stops[i]);
-      if (window == focus || IsChild(window, focus)) at = i;
-    }
-    const std::size_t count = stops.size();
-    const std::size_t next = KeyDown(VK_SHIFT) ? (at == count ? count - 1 : (at + count - 1) % count)
-                                               : (at == count ? 0 : (at + 1) % count);
-    stops[next]->SetFocus();
-    if (stops[next]->Kind() == ControlKind::Edit) {
-      SendMessageW(ControlWindowOf(*stops[next]), EM_SETSEL, 0, -1);
+      TurnPage(*form, KeyDown(VK_SHIFT));
+    } else {
+      MoveFocus(*form, KeyDown(VK_SHIFT));
     }
     return true;
   }
@@ -199,7 +176,41 @@ bool Win32Application::HandleFormKey(MSG& message) {
     SendMessageW(GetFocus(), BM_CLICK, 0, 0);
     return true;
   }
+  // The arrow keys within radio groups, Space on buttons and the access keys.
   return IsDialogMessageW(root, &message) != FALSE;
+}
+
+const Form* Win32Application::FormOfWindow(HWND window) const {
+  for (const auto& [form, formWindow] : windows_) {
+    if (formWindow->Window() == window) return form;
+  }
+  return nullptr;
+}
+
+void Win32Application::MoveFocus(const Form& form, bool backwards) {
+  std::vector<Control*> stops;
+  CollectTabStops(form, stops);
+  if (stops.empty()) return;
+  const std::size_t count = stops.size();
+  // Without a focused stop, Tab starts at the first and Shift+Tab at the last.
+  std::size_t at = backwards ? 0 : count - 1;
+  HWND focus = GetFocus();
+  for (std::size_t i = 0; i < count; ++i) {
+    HWND window = ControlWindowOf(*stops[i]);
+    if (window == focus || IsChild(window, focus)) at = i;
+  }
+  Control& next = *stops[backwards ? (at + count - 1) % count : (at + 1) % count];
+  next.SetFocus();
+  // As the dialog manager does, an edit field reached by Tab has its text selected.
+  if (next.Kind() == ControlKind::Edit) SendMessageW(ControlWindowOf(next), EM_SETSEL, 0, -1);
+}
+
+void Win32Application::TurnPage(const Form& form, bool backwards) {
+  TabControl* tabs = FirstTabControl(form);
+  if (tabs == nullptr || tabs->Tabs().empty()) return;
+  const int count = static_cast<int>(tabs->Tabs().size());
+  const int next = (tabs->TabIndex() + (backwards ? count - 1 : 1)) % count;
+  Guarded([tabs, next] { tabs->SelectByUser(next); });
 }
 
 void Win32Application::Terminate() {

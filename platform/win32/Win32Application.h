@@ -49,6 +49,11 @@ class Win32Application : public Application {
   void RunLoop(const Form& form);
   // The keys of a form's keyboard interface; true when the message has been handled.
   bool HandleFormKey(MSG& message);
+  const Form* FormOfWindow(HWND window) const;
+  // Tab and Shift+Tab: the next or previous tab stop in the form's tab order.
+  void MoveFocus(const Form& form, bool backwards);
+  // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page of the form's tab control.
+  void TurnPage(const Form& form, bool backwards);
   void CreateWindowFor(Form& form, HWND parent);
 
   std::string title_;

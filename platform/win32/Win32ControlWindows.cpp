@@ -110,7 +110,8 @@ class GroupBoxWindow final : public Win32ControlWindow {
   void Paint(HDC dc, COLORREF colour) {
     RECT area{};
     GetClientRect(Window(), &area);
-    HGDIOBJ oldFont = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0)));
+    auto font = reinterpret_cast<HFONT>(SendMessageW(Window(), WM_GETFONT, 0, 0));
+    HGDIOBJ oldFont = SelectObject(dc, font);
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc, &metrics);
     RECT frame = area;
@@ -339,7 +340,9 @@ class TabControlWindow final : public Win32ControlWindow {
   }
   void ShowState() override {
     ShowTabs();
-    if (TabCtrl_GetCurSel(Window()) != tabs_.TabIndex()) TabCtrl_SetCurSel(Window(), tabs_.TabIndex());
+    if (TabCtrl_GetCurSel(Window()) != tabs_.TabIndex()) {
+      TabCtrl_SetCurSel(Window(), tabs_.TabIndex());
+    }
     App().CreatePendingPages();
     ShowPages();
   }

@@ -1,7 +1,7 @@
 // The form layer on real windows: a form with one control of each kind, made by the Win32
 // application and checked through the windows themselves (class, text as code page 932 bytes,
 // style, place, tab order), object and window kept in step both ways, modal dialogs, the
-// error report and the position a closed window leaves behind.
+// error report, the position a closed window leaves behind; and the save dialog.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -142,7 +142,9 @@ TEST_F(Win32Forms, EveryControlIsAWindowOfItsStandardClassWithItsCaption) {
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(ClassOf(window), c.className);
     EXPECT_EQ(StyleOf(window) & c.mask, c.style);
-    if (c.control->Kind() != ControlKind::Icon) EXPECT_EQ(TextOf(window), c.control->Caption());
+    if (c.control->Kind() != ControlKind::Icon) {
+      EXPECT_EQ(TextOf(window), c.control->Caption());
+    }
   }
   EXPECT_EQ(TextOf(ToHwnd(form.Handle())), "部品の見本");
   EXPECT_EQ(StyleOf(ToHwnd(form.Handle())) & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
@@ -168,7 +170,9 @@ TEST_F(Win32Forms, WindowsSitAtTheLayoutsPlacesAt96Dpi) {
     EXPECT_EQ(place.top, bounds.top);
     EXPECT_EQ(place.right - place.left, bounds.width);
     // A combo box's window takes in its drop-down list.
-    if (control->Kind() != ControlKind::ComboBox) EXPECT_EQ(place.bottom - place.top, bounds.height);
+    if (control->Kind() != ControlKind::ComboBox) {
+      EXPECT_EQ(place.bottom - place.top, bounds.height);
+    }
   }
   // The page fills the tab control's display area.
   HWND page = ToHwnd(form.pageOne.Handle());
@@ -403,6 +407,51 @@ TEST_F(Win32Forms, AWindowClosedMinimisedKeepsItsRestoredPosition) {
   app.Run(form);
   EXPECT_FALSE(user.TimedOut());
   EXPECT_EQ(seen, (std::vector<Point>{{150, 90}, {150, 90}}));
+}
+
+// The system's save dialog, used as a person would: a Japanese name typed without extension
+// comes back whole, with the default extension, as code page 932 text; Cancel gives nothing.
+TEST(Win32FileDialogs, SaveReturnsTheTypedNameWithTheDefaultExtension) {
+  wchar_t temp[MAX_PATH] = {};
+  GetTempPathW(MAX_PATH, temp);
+  const std::string folder = ToAnsi(temp);
+  FileDialogOptions options;
+  options.filter = "CSVファイル|*.csv|すべてのファイル|*.*";
+  options.initialFolder = folder;
+  options.defaultExtension = "csv";
+  options.title = "名前を付けて保存";
+  const struct {
+    const wchar_t* typed;
+    std::optional<std::string> result;
+  } cases[] = {
+      {L"表示リスト", folder + "表示リスト.csv"},  // 表示リスト
+      {nullptr, std::nullopt},                                          // Cancel
+  };
+  Win32FileDialogs dialogs;
+  for (const auto& c : cases) {
+    std::string title;
+    ScriptedUser user;
+    user.Then([&] {
+      HWND box = FindOwnWindowOfClass(L"#32770");
+      if (box == nullptr) return false;
+      wchar_t caption[64] = {};
+      GetWindowTextW(box, caption, 64);
+      title = ToAnsi(caption);
+      if (c.typed == nullptr) {
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return true;
+      }
+      // The file name box: a combo box (cmb13) in the Explorer style, an edit field before.
+      HWND name = GetDlgItem(box, 0x47c);
+      if (name == nullptr) name = GetDlgItem(box, 0x480);
+      SetWindowTextW(name, c.typed);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return true;
+    });
+    EXPECT_EQ(dialogs.Save(0, options), c.result);
+    EXPECT_FALSE(user.TimedOut());
+    EXPECT_EQ(title, "名前を付けて保存");
+  }
 }
 
 TEST(Win32DialogFilter, PartsEndInZeroAndTheWholeInTwo) {
