@@ -413,7 +413,8 @@ std::unique_ptr<Win32ControlWindow> MakeControlWindow(Win32Application& applicat
     case ControlKind::Icon:
       return std::make_unique<IconWindow>(application, control);
     case ControlKind::Grid:
-      // The grid's list-view window (Win32GridPeer) is made here once it exists.
+      // The grid's list-view window (Win32GridPeer, a Win32ControlWindow as every control
+      // window is) is made here once it exists.
       return nullptr;
   }
   return nullptr;

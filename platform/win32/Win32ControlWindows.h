@@ -10,6 +10,7 @@ namespace platform::win32 {
 class Win32Application;
 
 // The window for the control's kind, not yet created; null for a kind without a window here.
+// The form window and the application treat every control's peer as a Win32ControlWindow.
 std::unique_ptr<Win32ControlWindow> MakeControlWindow(Win32Application& application,
                                                       Control& control);
 

@@ -17,6 +17,7 @@
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32ControlWindow.h"
 #include "platform/win32/Win32FileDialogs.h"
+#include "platform/win32/Win32Look.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32Window.h"
 
@@ -452,6 +453,28 @@ TEST(Win32FileDialogs, SaveReturnsTheTypedNameWithTheDefaultExtension) {
     EXPECT_FALSE(user.TimedOut());
     EXPECT_EQ(title, "名前を付けて保存");
   }
+}
+
+// The form font must exist with Japanese glyphs (under Wine through the prefix's font
+// substitution), or every caption shows as boxes.
+TEST(Win32FormFonts, TheFormFontHasJapaneseGlyphsInEveryCut) {
+  Win32FormFonts fonts(96);
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (HFONT font : {fonts.Plain(), fonts.Bold(), fonts.Underlined()}) {
+    ASSERT_NE(font, nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    EXPECT_EQ(GetTextCharset(dc), SHIFTJIS_CHARSET);
+    const std::wstring sample = L"\u30c8\u30d6\u30ea\u30f3\uff0b\u8868";  // トブリン＋表
+    WORD glyphs[8] = {};
+    GetGlyphIndicesW(dc, sample.c_str(), static_cast<int>(sample.size()), glyphs,
+                     GGI_MARK_NONEXISTING_GLYPHS);
+    for (std::size_t i = 0; i < sample.size(); ++i) EXPECT_NE(glyphs[i], 0xFFFF) << i;
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, 12);
+    SelectObject(dc, old);
+  }
+  DeleteDC(dc);
 }
 
 TEST(Win32DialogFilter, PartsEndInZeroAndTheWholeInTwo) {
