@@ -10,6 +10,7 @@
 #include "launcher/LauncherTexts.h"
 #include "launcher/TobrinMenuList.h"
 #include "launcher/ViewSource.h"
+#include "shared/ProductTexts.h"
 #include "shared/TbSysUtl.h"
 
 namespace {
@@ -30,7 +31,7 @@ void RunMenuMode(platform::Platform& platform) {
                         launcher_text::kHandOffFieldsBad, platform::MessageIcon::Error);
     return;
   }
-  platform.application.SetTitle(std::string(launcher_text::kTitle));
+  platform.application.SetTitle(std::string(product_text::kTitle));
   TfmIE_Menu fmIE_Menu(platform, tempFolder, HandOffValuesOf(std::move(fields)));
   platform.application.CreateForm(fmIE_Menu);
   fmIE_Menu.FormCreate();

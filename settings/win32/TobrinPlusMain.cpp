@@ -28,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   } catch (const std::exception& error) {
     ShowUnhandled(error.what());
   } catch (...) {
-    ShowUnhandled(platform::kUnexpectedErrorText);
+    ShowUnhandled(std::string(product_text::kUnexpectedError));
   }
   return 0;
 }
