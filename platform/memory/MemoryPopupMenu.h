@@ -16,9 +16,9 @@ class MemoryPopupMenu : public PopupMenu {
   struct ShownPopup {
     std::vector<MenuItem> items;
     Point at;
-    std::string owner;       // the owning form's name
-    Point ownerPosition;     // where the owner stood
-    bool ownerTopmost;       // whether the owner stood in front of other windows
+    std::string owner;    // the owning form's name
+    Point ownerPosition;  // where the owner stood
+    bool ownerTopmost;    // whether the owner stood in front of other windows
   };
 
   // --- Script ---

@@ -71,8 +71,8 @@ class Win32ControlWindow : public ControlPeer {
   const Win32FormFonts* Fonts() const { return fonts_; }
 
  private:
-  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR id, DWORD_PTR self);
 
   Win32Application& application_;
   Control& control_;

@@ -17,9 +17,7 @@ void UnthemeIfColoured(const Win32ControlWindow& peer) {
   if (peer.TextColour()) SetWindowTheme(peer.Window(), L"", L"");
 }
 
-bool IsChecked(HWND window) {
-  return SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
+bool IsChecked(HWND window) { return SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
 void ShowCheck(HWND window, bool checked) {
   if (IsChecked(window) != checked) {

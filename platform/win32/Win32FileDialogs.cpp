@@ -1,6 +1,7 @@
 #include "platform/win32/Win32FileDialogs.h"
 
 #include <windows.h>
+
 #include <commdlg.h>
 
 #include "platform/win32/Win32Text.h"

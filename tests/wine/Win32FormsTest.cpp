@@ -2,9 +2,10 @@
 // application and checked through the windows themselves (class, text as code page 932 bytes,
 // style, place, tab order), object and window kept in step both ways, modal dialogs, the
 // error report, the position a closed window leaves behind; and the save dialog.
-#include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
+#include <gtest/gtest.h>
 
 #include <optional>
 #include <ostream>
@@ -109,8 +110,8 @@ class Win32Forms : public ::testing::Test {
 
   // Sends the window's notification to its parent, as the control does when the user acts.
   static void Notify(HWND window, WORD code) {
-    SendMessageW(GetParent(window), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(window), code), reinterpret_cast<LPARAM>(window));
+    SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), code),
+                 reinterpret_cast<LPARAM>(window));
   }
 };
 
@@ -148,8 +149,8 @@ TEST_F(Win32Forms, EveryControlIsAWindowOfItsStandardClassWithItsCaption) {
     }
   }
   EXPECT_EQ(TextOf(ToHwnd(form.Handle())), "部品の見本");
-  EXPECT_EQ(StyleOf(ToHwnd(form.Handle())) & (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                                               WS_MAXIMIZEBOX | WS_THICKFRAME),
+  EXPECT_EQ(StyleOf(ToHwnd(form.Handle())) &
+                (WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME),
             WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
 }
 
@@ -329,7 +330,7 @@ TEST_F(Win32Forms, TabVisitsTheStopsInCreationOrderWithTheSelectedPageAfterItsTa
   app.Run(form);
   EXPECT_FALSE(user.TimedOut());
   EXPECT_EQ(visited, (std::vector<std::string>{"BTN_OK", "CB_IE", "RB_2", "TB_Path", "mmMemo",
-                                                "SB_Target", "SB_Ext", "pcTabs", "CB_Page"}));
+                                               "SB_Target", "SB_Ext", "pcTabs", "CB_Page"}));
 }
 
 TEST_F(Win32Forms, ModalDialogDisablesTheMainWindowUntilItIsClosed) {
@@ -426,7 +427,7 @@ TEST(Win32FileDialogs, SaveReturnsTheTypedNameWithTheDefaultExtension) {
     std::optional<std::string> result;
   } cases[] = {
       {L"表示リスト", folder + "表示リスト.csv"},  // 表示リスト
-      {nullptr, std::nullopt},                                          // Cancel
+      {nullptr, std::nullopt},                     // Cancel
   };
   Win32FileDialogs dialogs;
   for (const auto& c : cases) {

@@ -2,8 +2,11 @@
 // its menu and the application's message loop, and the shell. A scripted user, run from a
 // thread timer, acts inside whatever modal loop is running (a menu's or a message box's), as a
 // person at the screen would.
-#include <gtest/gtest.h>
+#include "platform/win32/Win32Ui.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -12,13 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "ScriptedUser.h"
 #include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32Ui.h"
 #include "platform/win32/Win32Window.h"
-#include "ScriptedUser.h"
 
 namespace platform::win32 {
 namespace {
