@@ -135,6 +135,14 @@ void Win32Application::Run(Form& mainForm) {
 void Win32Application::ShowModal(Form& dialog) {
   if (WindowOf(dialog) == nullptr) CreateForm(dialog);
   HWND owner = GetWindow(WindowOf(dialog), GW_OWNER);
+  if (owner != nullptr && dialog.Position() == Point{}) {
+    // A dialog the program has not placed opens centred over its owner.
+    RECT over{};
+    GetWindowRect(owner, &over);
+    const Size size = WindowSize(dialog);
+    dialog.SetPosition({over.left + (over.right - over.left - size.width) / 2,
+                        over.top + (over.bottom - over.top - size.height) / 2});
+  }
   if (owner != nullptr) EnableWindow(owner, FALSE);
   Guarded([&] { dialog.Show(); });
   RunLoop(dialog);

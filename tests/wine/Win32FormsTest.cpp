@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -354,6 +355,13 @@ TEST_F(Win32Forms, ModalDialogDisablesTheMainWindowUntilItIsClosed) {
     if (!IsWindowVisible(ToHwnd(dialog.Handle()))) return false;
     log.push_back(IsWindowEnabled(ToHwnd(form.Handle())) ? "main enabled" : "main disabled");
     EXPECT_EQ(GetWindow(ToHwnd(dialog.Handle()), GW_OWNER), ToHwnd(form.Handle()));
+    // Not placed by the program, the dialog opens centred over the main window.
+    RECT main{};
+    RECT shown{};
+    GetWindowRect(ToHwnd(form.Handle()), &main);
+    GetWindowRect(ToHwnd(dialog.Handle()), &shown);
+    EXPECT_LE(std::abs((main.left + main.right) - (shown.left + shown.right)), 1);
+    EXPECT_LE(std::abs((main.top + main.bottom) - (shown.top + shown.bottom)), 1);
     PostMessageW(WindowOf(close), BM_CLICK, 0, 0);
     return true;
   });
