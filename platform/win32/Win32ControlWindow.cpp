@@ -36,7 +36,6 @@ bool Win32ControlWindow::Create(HWND parent, int id, bool startsGroup) {
 }
 
 void Win32ControlWindow::Place(const Win32FormFonts& fonts) {
-  fonts_ = &fonts;
   const Bounds& bounds = control_.GetBounds();
   const UINT dpi = fonts.Dpi();
   SetWindowPos(window_, nullptr, ScaleForDpi(bounds.left, dpi), ScaleForDpi(bounds.top, dpi),

@@ -68,7 +68,6 @@ class Win32ControlWindow : public ControlPeer {
   // Runs a handler of the user's action through the application's error report.
   void Deliver(const std::function<void()>& action);
   Win32Application& App() const { return application_; }
-  const Win32FormFonts* Fonts() const { return fonts_; }
 
  private:
   static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
@@ -77,7 +76,6 @@ class Win32ControlWindow : public ControlPeer {
   Win32Application& application_;
   Control& control_;
   HWND window_ = nullptr;
-  const Win32FormFonts* fonts_ = nullptr;
   bool refreshing_ = false;
 };
 
