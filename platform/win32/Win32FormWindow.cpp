@@ -60,7 +60,12 @@ Win32FormWindow::Win32FormWindow(Win32Application& application, Form& form, HWND
   if (window_ == nullptr) throw std::runtime_error(kCannotCreateWindow);
   form_.SetHandle(FromHwnd(window_));
   form_.AttachPeer(this);
-  CreateControls();
+  try {
+    CreateControls();
+  } catch (...) {
+    Destroy();  // no destructor runs for a constructor that throws
+    throw;
+  }
   Layout(GetDpiForWindow(window_));
   for (const auto& control : controls_) {
     control->Refresh();
@@ -71,7 +76,9 @@ Win32FormWindow::Win32FormWindow(Win32Application& application, Form& form, HWND
   }
 }
 
-Win32FormWindow::~Win32FormWindow() {
+Win32FormWindow::~Win32FormWindow() { Destroy(); }
+
+void Win32FormWindow::Destroy() {
   if (!released_) {
     form_.AttachPeer(nullptr);
     form_.SetHandle(0);
@@ -81,6 +88,7 @@ Win32FormWindow::~Win32FormWindow() {
   if (window_ != nullptr) {
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     DestroyWindow(window_);
+    window_ = nullptr;
   }
 }
 

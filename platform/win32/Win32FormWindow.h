@@ -48,6 +48,8 @@ class Win32FormWindow final : public FormPeer {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
 
   void CreateControls();
+  // Lets go of the form and its controls (unless they are gone) and destroys the windows.
+  void Destroy();
   // Sizes the window and places the controls for the DPI.
   void Layout(UINT dpi);
   bool IsTopLevel() const { return form_.Style() != FormStyle::Page; }
