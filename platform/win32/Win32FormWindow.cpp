@@ -67,10 +67,12 @@ Win32FormWindow::Win32FormWindow(Win32Application& application, Form& form, HWND
     throw;
   }
   Layout(GetDpiForWindow(window_));
-  for (const auto& control : controls_) {
-    control->Refresh();
-    if (control->Behind()) {
-      SetWindowPos(control->Window(), HWND_BOTTOM, 0, 0, 0, 0,
+  for (const auto& control : controls_) control->Refresh();
+  // Behind the other controls, last made first, so that among them a group box made after
+  // another lies above it: an inner group above its outer one, which would hide it otherwise.
+  for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+    if ((*control)->Behind()) {
+      SetWindowPos((*control)->Window(), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }

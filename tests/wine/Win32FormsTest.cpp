@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <ostream>
@@ -50,6 +51,7 @@ struct AllKinds : Form {
   RadioButton radioOne{*this, "RB_1", {10, 70, 100, 17}, "表示ソフト１", 0};
   RadioButton radioTwo{*this, "RB_2", {10, 90, 100, 17}, "表示ソフト２", 0};
   GroupBox group{*this, "GB_IE", {130, 40, 160, 70}, "ＩＥ表示"};
+  GroupBox innerGroup{*this, "GB_IE_Command", {140, 56, 140, 48}, "コマンド"};
   Label memoLabel{*this, "LBL_Memo", {10, 120, 40, 12}, "メモ"};
   LinkLabel link{*this, "LBL_URL", {310, 210, 150, 12}, "http://www.example.jp/"};
   Edit path{*this, "TB_Path", {60, 116, 200, 20}};
@@ -225,6 +227,24 @@ TEST_F(Win32Forms, ColouredTextsAreAskedOfTheFormInTheirColour) {
   SendMessageW(link->Window(), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
   SendMessageW(link->Window(), WM_MOUSELEAVE, 0, 0);
   EXPECT_EQ(link->TextColour(), RGB(0, 0, 255));
+}
+
+// Group boxes and panels lie behind the other controls, and among them a later one lies above
+// an earlier one: an inner group box made after its outer one would be hidden by it otherwise.
+TEST_F(Win32Forms, InnerGroupBoxLiesAboveItsOuterOneBehindTheControls) {
+  std::vector<HWND> topToBottom;
+  for (HWND child = GetWindow(ToHwnd(form.Handle()), GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    topToBottom.push_back(child);
+  }
+  const auto place = [&](const Control& control) {
+    return std::find(topToBottom.begin(), topToBottom.end(), WindowOf(control)) -
+           topToBottom.begin();
+  };
+  EXPECT_LT(place(form.innerGroup), place(form.group));
+  EXPECT_LT(place(form.group), place(form.panel));
+  EXPECT_LT(place(form.check), place(form.innerGroup));
+  EXPECT_LT(place(form.tabs), place(form.innerGroup));
 }
 
 TEST_F(Win32Forms, ObjectChangesShowInTheWindows) {
