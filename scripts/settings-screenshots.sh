@@ -32,14 +32,13 @@ desktop=TobrinShots,1024x768
 wine explorer /desktop=$desktop "$install_win\\TobrinPlus.exe" </dev/null >/dev/null 2>&1 &
 wine explorer /desktop=$desktop "$(winepath -w "$helper")" "$handshake_win" </dev/null >/dev/null 2>&1 &
 
-names=(setup ie-view ie-menu explorer about)
 for tab in 0 1 2 3 4; do
   ready="$handshake/tab-$tab.ready"
   for _ in $(seq 300); do [ -s "$ready" ] && break; sleep 0.1; done
   [ -s "$ready" ] || { echo "tab $tab was not shown" >&2; exit 1; }
   read -r width height left top <"$ready"
-  import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/settings-${names[$tab]}.png"
-  echo "saved $out/settings-${names[$tab]}.png"
+  import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/settings-tab$tab.png"
+  echo "saved $out/settings-tab$tab.png"
   touch "$handshake/tab-$tab.done"
 done
 sleep 1  # the helper closes the window; with-wine.sh ends the session
