@@ -68,8 +68,8 @@ Win32FormWindow::Win32FormWindow(Win32Application& application, Form& form, HWND
   }
   Layout(GetDpiForWindow(window_));
   for (const auto& control : controls_) control->Refresh();
-  // Behind the other controls, last made first, so that among them a group box made after
-  // another lies above it: an inner group above its outer one, which would hide it otherwise.
+  // Frames go behind the controls they hold; a frame inside another (created after it) stays
+  // above the outer one, so they are sent to the bottom from the last to the first.
   for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
     if ((*control)->Behind()) {
       SetWindowPos((*control)->Window(), HWND_BOTTOM, 0, 0, 0, 0,
