@@ -25,6 +25,7 @@
 //   e2e_settings_start_bench.exe [runs]     (default 21 runs)
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -72,6 +73,11 @@ void TakeMoments(Subject& subject, const std::wstring& probeFile, LONGLONG start
     const LONGLONG ticks = std::strtoll(line.c_str() + blank + 1, nullptr, 10);
     subject.moments[i].second.push_back(bench::Milliseconds(ticks - start));
   }
+}
+
+double LowerQuartile(std::vector<double> times) {
+  std::sort(times.begin(), times.end());
+  return bench::Quantile(times, 0.25);
 }
 
 struct WindowSearch {
@@ -252,6 +258,12 @@ int main(int argc, char** argv) {
               bench::Median(subjects[1].times) / yardstick);
   std::printf("TobrinPlus / stand-in making TobrinPlus's windows: %.2f\n",
               bench::Median(subjects[1].times) / bench::Median(subjects[4].times));
+  // On a shared machine the runs fall into a fast and a slow group as other work comes and
+  // goes; the fastest quarter shows the programs with the least of it.
+  std::printf(
+      "at the lower quartile: TobrinPlus / stand-in %.2f, / stand-in making its windows %.2f\n",
+      LowerQuartile(subjects[1].times) / LowerQuartile(subjects[0].times),
+      LowerQuartile(subjects[1].times) / LowerQuartile(subjects[4].times));
   return 0;
 }
 #endif
