@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "shared/Sjis.h"
 
@@ -58,6 +59,36 @@ int CompareNumberKeys(const NumberKey& a, const NumberKey& b) {
   return a.negative ? -magnitude : magnitude;
 }
 
+// A text column's key: the first bytes of the text with its ASCII letters folded as
+// CompareTextIgnoringCase folds them, padded with zero bytes, so that most comparisons are
+// decided by comparing these bytes without reaching the text; equal prefixes fall back to
+// the whole texts.
+struct TextKey {
+  static constexpr std::size_t kPrefix = 16;
+  unsigned char prefix[kPrefix] = {};
+  std::string_view text;
+
+  explicit TextKey(std::string_view whole) : text(whole) {
+    const std::size_t length = std::min(whole.size(), kPrefix);
+    for (std::size_t i = 0; i < length;) {
+      const auto c = static_cast<unsigned char>(whole[i]);
+      if (IsSjisLeadByte(c) && i + 1 < whole.size()) {
+        prefix[i] = c;
+        if (i + 1 < kPrefix) prefix[i + 1] = static_cast<unsigned char>(whole[i + 1]);
+        i += 2;
+      } else {
+        prefix[i] = FoldAscii(c);
+        ++i;
+      }
+    }
+  }
+};
+
+int CompareTextKeys(const TextKey& a, const TextKey& b) {
+  const int prefix = std::memcmp(a.prefix, b.prefix, TextKey::kPrefix);
+  return prefix != 0 ? prefix : CompareTextIgnoringCase(a.text, b.text);
+}
+
 // Sorts the keys with their row positions and gives the positions in their new order.
 template <typename Key, typename Compare>
 std::vector<std::size_t> SortKeys(std::vector<std::pair<Key, std::uint32_t>> keyed,
@@ -111,12 +142,12 @@ std::vector<std::size_t> SortedRowOrder(const std::vector<std::string>& cells,
     }
     return SortKeys(std::move(keyed), CompareNumberKeys, descending);
   }
-  std::vector<std::pair<std::string_view, std::uint32_t>> keyed;
+  std::vector<std::pair<TextKey, std::uint32_t>> keyed;
   keyed.reserve(rows);
   for (std::size_t r = 0; r < rows; ++r) {
-    keyed.emplace_back(cells[r * columnCount + column], static_cast<std::uint32_t>(r));
+    keyed.emplace_back(TextKey(cells[r * columnCount + column]), static_cast<std::uint32_t>(r));
   }
-  return SortKeys(std::move(keyed), CompareTextIgnoringCase, descending);
+  return SortKeys(std::move(keyed), CompareTextKeys, descending);
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 // the selection, stable sorting by numbers and texts, in-place editing and the keyboard.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -150,6 +152,32 @@ TEST(ListGrid, CompareTextFoldsOnlyAsciiLettersOutsideDoubleByteCharacters) {
   for (const Case& c : cases) {
     const int result = platform::CompareTextIgnoringCase(c.a, c.b);
     EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " / " << c.b;
+  }
+}
+
+// The sort's shortcut (a folded prefix of each text) orders as the plain comparison does:
+// texts that share long prefixes, letters of both cases, double-byte characters whose second
+// byte is a letter, across the prefix's end.
+TEST(ListGrid, TextSortAgreesWithTheComparisonOfWholeTexts) {
+  const std::string pieces[] = {"a", "A", "b", "Z", "[", "ア", "ヂ", "表", "0", "aaaaaaaaaaaaaaa"};
+  std::mt19937 random(7);
+  for (int round = 0; round < 200; ++round) {
+    std::vector<std::string> cells;
+    for (int row = 0; row < 50; ++row) {
+      std::string text;
+      const int length = static_cast<int>(random() % 12);
+      for (int k = 0; k < length; ++k) text += pieces[random() % std::size(pieces)];
+      cells.push_back(text);
+    }
+    for (const bool descending : {false, true}) {
+      std::vector<std::size_t> expected(cells.size());
+      for (std::size_t i = 0; i < expected.size(); ++i) expected[i] = i;
+      std::stable_sort(expected.begin(), expected.end(), [&](std::size_t a, std::size_t b) {
+        const int order = platform::CompareTextIgnoringCase(cells[a], cells[b]);
+        return descending ? order > 0 : order < 0;
+      });
+      ASSERT_EQ(platform::SortedRowOrder(cells, 1, 0, false, descending), expected) << round;
+    }
   }
 }
 
