@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "shared/Sjis.h"
 #include "shared/SiteListFile.h"
 #include "shared/TbStringList.h"
+#include "text/Sjis.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 
 #include "platform/memory/MemoryFileSystem.h"
 #include "platform/memory/MemorySystemFolders.h"
-#include "shared/Sjis.h"
 #include "shared/TbSysUtl.h"
+#include "text/Sjis.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "launcher/SelectionFileName.h"
 #include "launcher/Tobrin.h"
 #include "platform/memory/MemoryPlatform.h"
-#include "shared/Sjis.h"
 #include "shared/TbStrUtl.h"
+#include "text/Sjis.h"
 
 namespace {
 

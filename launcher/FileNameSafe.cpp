@@ -1,6 +1,6 @@
 #include "launcher/FileNameSafe.h"
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace {
 

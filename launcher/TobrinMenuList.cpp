@@ -7,8 +7,8 @@
 #include "launcher/SelectionFileName.h"
 #include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
-#include "shared/Sjis.h"
 #include "shared/TbError.h"
+#include "text/Sjis.h"
 
 TfmIE_Menu::TfmIE_Menu(platform::Platform& platform, std::string tempFolder,
                        HandOffValues handOff)

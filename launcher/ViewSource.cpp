@@ -7,9 +7,9 @@
 #include "launcher/LauncherTexts.h"
 #include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
-#include "shared/Sjis.h"
 #include "shared/TIniGT.h"
 #include "shared/TbSysUtl.h"
+#include "text/Sjis.h"
 
 namespace {
 

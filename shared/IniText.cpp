@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-#include "shared/Sjis.h"
 #include "shared/TbStringList.h"
+#include "text/Sjis.h"
 
 namespace {
 

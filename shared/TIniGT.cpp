@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "shared/IniText.h"
-#include "shared/Sjis.h"
 #include "shared/TbError.h"
+#include "text/Sjis.h"
 
 namespace {
 

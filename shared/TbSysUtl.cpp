@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace {
 

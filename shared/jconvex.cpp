@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "shared/AsciiRun.h"
-#include "shared/Cp932Table.h"
+#include "text/Cp932Table.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ namespace {
 // so that a pair is decoded by one load and no range check.
 struct PairTable {
   std::array<unsigned char, 256> row{};  // of each lead byte
-  std::array<std::array<char16_t, 256>, cp932::detail::kLeadCount> unit{};
+  std::array<std::array<char16_t, 256>, cp932::kLeadByteCount> unit{};
   std::array<char16_t, 256> single{};
 };
 
@@ -25,7 +25,7 @@ const PairTable& ThePairTable() {
       const auto byte = static_cast<unsigned char>(c);
       t.single[c] = cp932::DecodeSingleByte(byte);
       if (!IsSjisLeadByte(byte)) continue;
-      t.row[c] = static_cast<unsigned char>(cp932::detail::LeadRow(byte));
+      t.row[c] = static_cast<unsigned char>(cp932::LeadByteIndex(byte));
       for (unsigned trail = 0; trail < 256; ++trail) {
         t.unit[t.row[c]][trail] = cp932::DecodeDoubleByte(byte, static_cast<unsigned char>(trail));
       }

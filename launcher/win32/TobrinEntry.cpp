@@ -1,4 +1,5 @@
-#include "launcher/win32/TobrinEntry.h"
+// The Windows entry point of Tobrin.exe: runs the launcher on the Win32 platform.
+#include <windows.h>
 
 #include <exception>
 #include <string>
@@ -20,9 +21,9 @@ void ShowUnhandled(const std::string& text) {
 
 }  // namespace
 
-int RunTobrinProgram(platform::win32::Win32Shell::HandOverFunction handOver) {
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
-    platform::win32::Win32Platform win32(handOver);
+    platform::win32::Win32Platform win32;
     return RunTobrin(win32.Get());
   } catch (const std::exception& error) {
     ShowUnhandled(error.what());

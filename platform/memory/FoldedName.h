@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace platform::memory {
 

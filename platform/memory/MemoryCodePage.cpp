@@ -3,7 +3,7 @@
 #include <array>
 #include <memory>
 
-#include "shared/Cp932Table.h"
+#include "text/Cp932Table.h"
 
 namespace platform::memory {
 
@@ -35,17 +35,18 @@ std::unique_ptr<ReverseTable> BuildReverseTable() {
   }
   for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
     if (!IsSjisLeadByte(static_cast<unsigned char>(lead))) continue;
-    for (unsigned trail = cp932::detail::kTrailFirst; trail <= cp932::detail::kTrailLast; ++trail) {
+    for (unsigned trail = 0; trail <= 0xFF; ++trail) {
       const char16_t unit = cp932::DecodeDoubleByte(static_cast<unsigned char>(lead),
                                                     static_cast<unsigned char>(trail));
       const unsigned code = lead << 8 | trail;
-      if (unit == cp932::kSubstitute && code != 0x8145) continue;  // 0x8145 is "・" itself
+      // Pairs that are no character decode to the substitute; 0x8145 is "・" itself.
+      if (unit == cp932::kSubstitute && code != 0x8145) continue;
       if (Prefer(code, (*table)[unit])) (*table)[unit] = static_cast<unsigned short>(code);
     }
   }
-  for (int k = 0; k < cp932::detail::kBestFitCount; ++k) {
-    unsigned short& slot = (*table)[cp932::detail::kBestFit[k][0]];
-    if (slot == kNoCode) slot = cp932::detail::kBestFit[k][1];
+  for (const cp932::BestFit& fit : cp932::BestFitCodes()) {
+    unsigned short& slot = (*table)[fit.unit];
+    if (slot == kNoCode) slot = fit.code;
   }
   return table;
 }

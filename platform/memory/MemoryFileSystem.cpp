@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "platform/memory/FoldedName.h"
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace platform::memory {
 

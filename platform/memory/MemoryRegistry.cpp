@@ -1,7 +1,9 @@
 #include "platform/memory/MemoryRegistry.h"
 
+#include <utility>
+
 #include "platform/memory/FoldedName.h"
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace platform::memory {
 
@@ -36,13 +38,13 @@ struct MemoryRegistry::Key {
 };
 
 MemoryRegistry::MemoryRegistry() {
-  for (auto& root : roots_) root = std::make_unique<Key>();
+  for (auto& root : roots_) root.key = std::make_unique<Key>();
 }
 
 MemoryRegistry::~MemoryRegistry() = default;
 
 const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& key) const {
-  const Key* current = roots_[static_cast<int>(root)].get();
+  const Key* current = RootOf(root).key.get();
   for (const auto& name : KeyNames(key)) {
     const auto it = current->subkeys.find(Folded(name));
     if (it == current->subkeys.end()) return nullptr;
@@ -52,7 +54,7 @@ const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::st
 }
 
 MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string& key) {
-  Key* current = roots_[static_cast<int>(root)].get();
+  Key* current = RootOf(root).key.get();
   for (const auto& name : KeyNames(key)) {
     auto& slot = current->subkeys[Folded(name)];
     if (!slot) {
@@ -87,6 +89,19 @@ void MemoryRegistry::SetNumber(RegistryRoot root, const std::string& key,
   SetData(root, key, value, number);
 }
 
+void MemoryRegistry::SetBytes(RegistryRoot root, const std::string& key, const std::string& value,
+                              Bytes bytes) {
+  SetData(root, key, value, std::move(bytes));
+}
+
+void MemoryRegistry::RefuseWrites(RegistryRoot root, bool refused) {
+  RootOf(root).writesRefused = refused;
+}
+
+void MemoryRegistry::RefuseDeletes(RegistryRoot root, bool refused) {
+  RootOf(root).deletesRefused = refused;
+}
+
 bool MemoryRegistry::KeyExists(RegistryRoot root, const std::string& key) const {
   return Find(root, key) != nullptr;
 }
@@ -119,11 +134,45 @@ std::vector<std::string> MemoryRegistry::ValueNames(RegistryRoot root,
   return names;
 }
 
-std::optional<std::string> MemoryRegistry::ReadText(RegistryRoot root, const std::string& key,
-                                                    const std::string& value) const {
+RegistryValue MemoryRegistry::ReadValue(RegistryRoot root, const std::string& key,
+                                        const std::string& value) const {
   const auto data = ValueData(root, key, value);
-  if (!data || !std::holds_alternative<std::string>(*data)) return std::nullopt;
-  return std::get<std::string>(*data);
+  if (!data) return {};
+  if (const auto* text = std::get_if<std::string>(&*data)) {
+    return {RegistryValueKind::Text, *text};
+  }
+  return {RegistryValueKind::Other, {}};
+}
+
+bool MemoryRegistry::WriteText(RegistryRoot root, const std::string& key,
+                               const std::string& value, const std::string& text) {
+  if (RootOf(root).writesRefused) return false;
+  SetText(root, key, value, text);
+  return true;
+}
+
+bool MemoryRegistry::WriteNumber(RegistryRoot root, const std::string& key,
+                                 const std::string& value, std::uint32_t number) {
+  if (RootOf(root).writesRefused) return false;
+  SetNumber(root, key, value, number);
+  return true;
+}
+
+bool MemoryRegistry::DeleteTree(RegistryRoot root, const std::string& key) {
+  const std::vector<std::string> names = KeyNames(key);
+  if (names.empty()) return false;  // a root itself is never deleted
+
+  Key* parent = RootOf(root).key.get();
+  for (std::size_t i = 0; i + 1 < names.size(); ++i) {
+    const auto it = parent->subkeys.find(Folded(names[i]));
+    if (it == parent->subkeys.end()) return true;  // already gone
+    parent = it->second.get();
+  }
+  const auto target = parent->subkeys.find(Folded(names.back()));
+  if (target == parent->subkeys.end()) return true;
+  if (RootOf(root).deletesRefused) return false;
+  parent->subkeys.erase(target);
+  return true;
 }
 
 }  // namespace platform::memory

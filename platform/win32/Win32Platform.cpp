@@ -12,8 +12,7 @@ ComApartment::~ComApartment() {
   if (joined_) CoUninitialize();
 }
 
-Win32Platform::Win32Platform(Win32Shell::HandOverFunction handOver)
-    : shell_(handOver),
-      platform_{files_, folders_, codePage_, registry_, shell_, ui_, process_, popupForm_} {}
+Win32Platform::Win32Platform()
+    : platform_{files_, folders_, codePage_, registry_, shell_, ui_, process_, popupForm_} {}
 
 }  // namespace platform::win32

@@ -28,8 +28,7 @@ class ComApartment {
 
 class Win32Platform {
  public:
-  // `handOver` is the call that finally hands a request to the shell (see Win32Shell).
-  explicit Win32Platform(Win32Shell::HandOverFunction handOver = &ShellExecuteW);
+  Win32Platform();
   Win32Platform(const Win32Platform&) = delete;
   Win32Platform& operator=(const Win32Platform&) = delete;
 

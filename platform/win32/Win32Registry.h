@@ -1,6 +1,7 @@
 #pragma once
-// Reading string values of the registry; key paths and texts are Shift_JIS.
-#include <optional>
+// The registry through the Win32 functions; key paths, value names and texts are Shift_JIS,
+// converted with code page 932.
+#include <cstdint>
 #include <string>
 
 #include "platform/Registry.h"
@@ -9,8 +10,13 @@ namespace platform::win32 {
 
 class Win32Registry final : public Registry {
  public:
-  std::optional<std::string> ReadText(RegistryRoot root, const std::string& key,
-                                      const std::string& value) const override;
+  RegistryValue ReadValue(RegistryRoot root, const std::string& key,
+                          const std::string& value) const override;
+  bool WriteText(RegistryRoot root, const std::string& key, const std::string& value,
+                 const std::string& text) override;
+  bool WriteNumber(RegistryRoot root, const std::string& key, const std::string& value,
+                   std::uint32_t number) override;
+  bool DeleteTree(RegistryRoot root, const std::string& key) override;
 };
 
 }  // namespace platform::win32

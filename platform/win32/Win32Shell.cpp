@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "platform/win32/Win32ShellHandOver.h"
 #include "platform/win32/Win32Text.h"
 #include "platform/win32/Win32Window.h"
 
@@ -31,8 +32,8 @@ int Win32Shell::Execute(WindowHandle owner, const std::string& verb, const std::
   // The file is passed as given, even when empty: the shell then answers with its own error.
   const std::wstring wideFile = ToWide(file);
   const HINSTANCE result =
-      handOver_(ToHwnd(owner), PointerOrNull(wideVerb), wideFile.c_str(),
-                PointerOrNull(wideParameters), PointerOrNull(wideDirectory), showCommand);
+      ShellHandOver(ToHwnd(owner), PointerOrNull(wideVerb), wideFile.c_str(),
+                    PointerOrNull(wideParameters), PointerOrNull(wideDirectory), showCommand);
   // The result is a status code dressed as a handle; codes above 32 mean success.
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));
 }

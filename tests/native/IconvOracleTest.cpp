@@ -9,10 +9,10 @@
 #include <set>
 #include <string>
 
-#include "shared/Sjis.h"
 #include "shared/jconvert.h"
 #include "shared/jconvex.h"
 #include "tests/native/ByteText.h"
+#include "text/Sjis.h"
 
 using bytetext::ToHex;
 

@@ -1,4 +1,4 @@
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 #include <gtest/gtest.h>
 

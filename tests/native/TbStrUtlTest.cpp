@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "shared/Sjis.h"
 #include "tests/support/SplitByForwardScan.h"
+#include "text/Sjis.h"
 
 namespace {
 

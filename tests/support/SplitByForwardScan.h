@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 inline std::vector<std::string> SplitByForwardScan(std::string_view text,
                                                    std::string_view delimiter) {

@@ -9,8 +9,8 @@
 #include "ScratchFolder.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32SystemFolders.h"
-#include "shared/Sjis.h"
 #include "shared/TbSysUtl.h"
+#include "text/Sjis.h"
 
 namespace {
 

@@ -1,17 +1,23 @@
-// Reading registry values under HKEY_CURRENT_USER\Software\TobrinTest, written here with
-// RegSetValueExW in every form a value may have.
+// Registry values under HKEY_CURRENT_USER\Software\TobrinTest: read after being written here
+// with RegSetValueExW in every form a value may have, and written and deleted by the code under
+// test, then looked at with Windows' own functions.
 #include "platform/win32/Win32Registry.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
 using platform::RegistryRoot;
+using platform::RegistryValue;
+using platform::RegistryValueKind;
 using platform::win32::Win32Registry;
 
 constexpr wchar_t kTestKey[] = L"Software\\TobrinTest";
@@ -116,6 +122,114 @@ TEST_F(Win32RegistryTest, OtherRootsAreReadToo) {
   ASSERT_TRUE(root.has_value());
   EXPECT_EQ(root->size() > 3 ? root->substr(1, 2) : "", ":\\");
   EXPECT_TRUE(registry_.ReadText(RegistryRoot::ClassesRoot, "exefile", "").has_value());
+}
+
+TEST_F(Win32RegistryTest, ValueKindsTellTextFromOtherTypesAndMissing) {
+  const DWORD number = 42;
+  const unsigned char binary[] = {'a', 0, 'b', 0};
+  SetText(L"Text", L"表");
+  SetText(L"Expand", L"%TEMP%", REG_EXPAND_SZ);
+  Set(L"Number", REG_DWORD, &number, sizeof number);
+  Set(L"", REG_BINARY, binary, sizeof binary);  // a default value that is no string
+  struct Case { const char* value; RegistryValueKind kind; std::string text; };
+  const Case cases[] = {
+      {"Text", RegistryValueKind::Text, "表"},
+      {"Expand", RegistryValueKind::Text, "%TEMP%"},
+      {"Number", RegistryValueKind::Other, ""},
+      {"", RegistryValueKind::Other, ""},
+      {"Missing", RegistryValueKind::Missing, ""},
+  };
+  for (const auto& c : cases) {
+    const RegistryValue read =
+        registry_.ReadValue(RegistryRoot::CurrentUser, "Software\\TobrinTest", c.value);
+    EXPECT_EQ(read.kind, c.kind) << c.value;
+    EXPECT_EQ(read.text, c.text) << c.value;
+  }
+  EXPECT_EQ(registry_.ReadValue(RegistryRoot::CurrentUser, "Software\\TobrinTest\\No", "").kind,
+            RegistryValueKind::Missing);
+}
+
+// The type and bytes of a value as Windows itself reads them; type REG_NONE when missing.
+struct Stored {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> bytes;
+};
+Stored ReadBack(const std::wstring& key, const std::wstring& value) {
+  Stored stored;
+  DWORD size = 0;
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                   &stored.type, nullptr, &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  stored.bytes.resize(size);
+  if (RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                   &stored.type, stored.bytes.data(), &size) != ERROR_SUCCESS) {
+    return {};
+  }
+  stored.bytes.resize(size);
+  return stored;
+}
+
+std::vector<BYTE> BytesOf(const std::wstring& text) {  // with the terminating zero
+  const auto* first = reinterpret_cast<const BYTE*>(text.c_str());
+  return {first, first + (text.size() + 1) * sizeof(wchar_t)};
+}
+
+TEST_F(Win32RegistryTest, WritesCreateJapaneseKeysWithStringsAndNumbersAsWindowsReadsThem) {
+  const std::string key = "\\Software\\TobrinTest\\MenuExt\\トブリン＋(&S)";
+  const std::wstring wideKey = L"Software\\TobrinTest\\MenuExt\\トブリン＋(&S)";
+  EXPECT_TRUE(registry_.WriteText(RegistryRoot::CurrentUser, key, "", "C:\\表\\Tobrin_Menu.html"));
+  EXPECT_TRUE(registry_.WriteNumber(RegistryRoot::CurrentUser, key, "contexts", 0x31));
+  EXPECT_TRUE(registry_.WriteNumber(RegistryRoot::CurrentUser, key, "Max", 0xFFFFFFFFu));
+  EXPECT_TRUE(registry_.WriteText(RegistryRoot::CurrentUser, key, "日本語", ""));
+
+  const Stored text = ReadBack(wideKey, L"");
+  EXPECT_EQ(text.type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(text.bytes, BytesOf(L"C:\\表\\Tobrin_Menu.html"));
+  const Stored empty = ReadBack(wideKey, L"日本語");
+  EXPECT_EQ(empty.type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(empty.bytes, BytesOf(L""));
+  for (const auto& [name, number] : {std::pair{L"contexts", 0x31u}, {L"Max", 0xFFFFFFFFu}}) {
+    const Stored stored = ReadBack(wideKey, name);
+    EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+    ASSERT_EQ(stored.bytes.size(), sizeof(DWORD));
+    DWORD read = 0;
+    std::memcpy(&read, stored.bytes.data(), sizeof read);
+    EXPECT_EQ(read, number);
+  }
+
+  // Writing again replaces the value, also with the other type.
+  EXPECT_TRUE(registry_.WriteNumber(RegistryRoot::CurrentUser, key, "", 5));
+  EXPECT_EQ(ReadBack(wideKey, L"").type, static_cast<DWORD>(REG_DWORD));
+  EXPECT_EQ(Read("", key.substr(1)), std::nullopt);
+}
+
+TEST_F(Win32RegistryTest, RefusedWritesGiveFalse) {
+  // A key name longer than the registry allows (255 characters) cannot be created.
+  const std::string tooLong = "Software\\TobrinTest\\" + std::string(300, 'k');
+  EXPECT_FALSE(registry_.WriteText(RegistryRoot::CurrentUser, tooLong, "v", "x"));
+  EXPECT_FALSE(registry_.WriteNumber(RegistryRoot::CurrentUser, tooLong, "v", 1));
+}
+
+TEST_F(Win32RegistryTest, DeleteTreeRemovesSubkeysAndCountsMissingKeysAsGone) {
+  const std::string base = "Software\\TobrinTest\\";
+  for (const char* key : {"Tree\\トブリン＋(&S)\\Deep\\Deeper", "Tree\\表", "TreeNext"}) {
+    ASSERT_TRUE(registry_.WriteText(RegistryRoot::CurrentUser, base + key, "v", "x")) << key;
+  }
+  EXPECT_TRUE(registry_.DeleteTree(RegistryRoot::CurrentUser, "\\" + base + "TREE"));
+
+  HKEY probe = nullptr;
+  EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\TobrinTest\\Tree", 0, KEY_READ, &probe),
+            ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(Read("v", base + "TreeNext"), "x");  // a key of the same start is kept
+
+  EXPECT_TRUE(registry_.DeleteTree(RegistryRoot::CurrentUser, base + "Tree"));
+  EXPECT_TRUE(registry_.DeleteTree(RegistryRoot::CurrentUser, base + "No\\Such\\Key"));
+  // A root is never emptied.
+  for (const char* root : {"", "\\"}) {
+    EXPECT_FALSE(registry_.DeleteTree(RegistryRoot::CurrentUser, root)) << root;
+  }
+  EXPECT_EQ(Read("v", base + "TreeNext"), "x");
 }
 
 }  // namespace

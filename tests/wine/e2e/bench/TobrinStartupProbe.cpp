@@ -1,8 +1,10 @@
-// Tobrin.exe with a single difference, for the start-up benchmark: where Tobrin hands the
-// viewer to the shell, this program notes the moment (the performance counter, which all
-// processes share) and reports success at once, without starting anything. Everything before
-// that moment is Tobrin's own code, libraries, manifest and resources, so the driver can time
-// Tobrin from its process creation to the hand-over without the shell's part.
+// Tobrin.exe with a single difference, for the start-up benchmark. This source is linked into
+// a copy of Tobrin built alike, and its ShellHandOver takes the place of the library's (the
+// linker then leaves that one out). So where Tobrin hands the viewer to the shell, this program
+// notes the moment (the performance counter, which all processes share) and reports success
+// at once, without starting anything. Everything before that moment is Tobrin's own code,
+// libraries, manifest and resources, so the driver can time Tobrin from its process creation
+// to the hand-over without the shell's part.
 //
 // The moment is written as decimal counter ticks to the file named by the environment
 // variable TOBRIN_STARTUP_PROBE_FILE; without it nothing is written.
@@ -10,7 +12,7 @@
 
 #include <string>
 
-#include "launcher/win32/TobrinEntry.h"
+#include "platform/win32/Win32ShellHandOver.h"
 
 namespace {
 
@@ -27,13 +29,11 @@ void WriteMoment(LONGLONG ticks) {
   CloseHandle(file);
 }
 
-HINSTANCE WINAPI NoteHandOver(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) {
+}  // namespace
+
+HINSTANCE platform::win32::ShellHandOver(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT) {
   LARGE_INTEGER now;
   QueryPerformanceCounter(&now);
   WriteMoment(now.QuadPart);
   return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(42));  // above 32: success
 }
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return RunTobrinProgram(&NoteHandOver); }

@@ -2,23 +2,19 @@
 // Code page 932 (Windows' Shift_JIS) to UTF-16, decoding exactly as Windows'
 // MultiByteToWideChar(932, 0, ...) does, including what it makes of broken input.
 #include <cstddef>
+#include <span>
 #include <string_view>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace cp932 {
 
-namespace detail {
-inline constexpr int kLeadCount = 60;  // 0x81-0x9F and 0xE0-0xFC
-inline constexpr int kTrailFirst = 0x40;
-inline constexpr int kTrailLast = 0xFC;
-extern const char16_t kDoubleByte[kLeadCount][kTrailLast - kTrailFirst + 1];
-// Characters outside the code page that Windows writes as a similar one: {UTF-16, code}.
-extern const unsigned short kBestFit[][2];
-extern const int kBestFitCount;
-
-constexpr int LeadRow(unsigned char lead) { return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31; }
-}  // namespace detail
+// The lead bytes of double-byte characters (0x81-0x9F and 0xE0-0xFC), numbered from 0 in
+// that order, for tables with a row per lead byte.
+inline constexpr int kLeadByteCount = 60;
+constexpr int LeadByteIndex(unsigned char lead) {
+  return lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + 31;
+}
 
 // What Windows gives for a byte sequence that is no character of the code page: "・".
 inline constexpr char16_t kSubstitute = 0x30FB;
@@ -46,11 +42,7 @@ constexpr char16_t DecodeSingleByte(unsigned char c) {
 }
 
 // The character of a lead byte and the byte after it; the substitute when the pair is none.
-inline char16_t DecodeDoubleByte(unsigned char lead, unsigned char trail) {
-  if (trail < detail::kTrailFirst || trail > detail::kTrailLast) return kSubstitute;
-  const char16_t unit = detail::kDoubleByte[detail::LeadRow(lead)][trail - detail::kTrailFirst];
-  return unit != 0 ? unit : kSubstitute;
-}
+char16_t DecodeDoubleByte(unsigned char lead, unsigned char trail);
 
 struct Decoded {
   char16_t unit;
@@ -67,5 +59,14 @@ inline Decoded DecodeAt(std::string_view text, std::size_t pos) {
   }
   return {DecodeSingleByte(c), 1};
 }
+
+// A character outside the code page that Windows writes as a similar one of it (UTF-16 to
+// code page 932): the code of a single byte, or lead byte * 256 + trail byte.
+struct BestFit {
+  char16_t unit;
+  unsigned short code;
+};
+// Every such character, in the order of their UTF-16 units.
+std::span<const BestFit> BestFitCodes();
 
 }  // namespace cp932

@@ -1,4 +1,4 @@
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 std::size_t SjisFindLastOf(std::string_view text, std::string_view set) {
   std::size_t found = std::string_view::npos;
