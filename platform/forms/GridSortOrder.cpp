@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "shared/Sjis.h"
+#include "text/Sjis.h"
 
 namespace platform {
 
