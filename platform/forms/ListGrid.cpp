@@ -43,8 +43,8 @@ void ListGrid::SetCell(int row, int column, std::string text) {
 
 void ListGrid::SetColumnTexts(int column,
                               const std::function<std::string(int row)>& textOfRow) {
-  columns_.at(column);  // throws for a column that does not exist
-  FinishEditBeforeChange();
+  if (column < 0 || column >= ColumnCount()) throw std::out_of_range("no such grid column");
+  CommitEdit();
   for (int row = 0; row < RowCount(); ++row) cells_[Index(row, column)] = textOfRow(row);
   Changed();
 }
@@ -64,7 +64,7 @@ void ListGrid::AssignRows(std::vector<std::string> cells) {
 
 void ListGrid::InsertRows(int at, int count) {
   if (count <= 0) return;
-  FinishEditBeforeChange();
+  CommitEdit();
   at = std::clamp(at, 0, RowCount());
   cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(Index(at, 0)),
                 static_cast<std::size_t>(count) * columns_.size(), std::string());
@@ -76,7 +76,7 @@ void ListGrid::InsertRows(int at, int count) {
 }
 
 void ListGrid::DeleteRows(RowRange rows) {
-  FinishEditBeforeChange();
+  CommitEdit();
   rows.first = std::max(rows.first, 0);
   rows.last = std::min(rows.last, RowCount() - 1);
   if (rows.first > rows.last) return;
@@ -93,7 +93,7 @@ void ListGrid::DeleteRows(RowRange rows) {
 }
 
 void ListGrid::MoveRow(int from, int to) {
-  FinishEditBeforeChange();
+  CommitEdit();
   from = ClampRow(from);
   to = ClampRow(to);
   const auto begin = cells_.begin();
@@ -117,7 +117,7 @@ RowRange ListGrid::Selection() const {
 }
 
 void ListGrid::SelectRows(int anchor, int focus) {
-  FinishEditBeforeChange();
+  CommitEdit();
   anchorRow_ = ClampRow(anchor);
   focus_.row = ClampRow(focus);
   EnsureVisible(focus_.row);
@@ -125,19 +125,19 @@ void ListGrid::SelectRows(int anchor, int focus) {
 }
 
 void ListGrid::FocusCell(int row, int column) {
-  FinishEditBeforeChange();
+  CommitEdit();
   focus_.column = ClampFocusColumn(column);
   SelectRows(row, row);
 }
 
 void ListGrid::ClickCellByUser(int row, int column, bool extend) {
-  FinishEditBeforeChange();
+  CommitEdit();
   focus_.column = ClampFocusColumn(column);
   SelectRows(extend ? anchorRow_ : row, row);
 }
 
 void ListGrid::SelectionChangedByUser(RowRange rows, int focusRow) {
-  FinishEditBeforeChange();
+  CommitEdit();
   rows.first = ClampRow(rows.first);
   rows.last = ClampRow(rows.last);
   if (rows.first > rows.last) std::swap(rows.first, rows.last);
@@ -152,14 +152,9 @@ int ListGrid::VisibleRowCount() const {
   return std::max(1, (GetBounds().height - 2 * kFrame - kRowHeight) / kRowHeight);
 }
 
-void ListGrid::SetTopRow(int row) {
-  topRow_ = ClampTop(row);
-  Changed();
-}
-
 void ListGrid::Sort(int column, SortDirection direction) {
   if (column < 0 || column >= ColumnCount() || direction == SortDirection::None) return;
-  FinishEditBeforeChange();
+  CommitEdit();
   const std::vector<std::size_t> order =
       SortedRowOrder(cells_, columns_.size(), static_cast<std::size_t>(column),
                      columns_[column].sortKind == GridSortKind::Number,
@@ -280,8 +275,6 @@ void ListGrid::ClearSortMark() {
   sortColumn_ = -1;
   sortDirection_ = SortDirection::None;
 }
-
-void ListGrid::FinishEditBeforeChange() { CommitEdit(); }
 
 void ListGrid::MoveFocusRows(int delta, bool extend) {
   const int row = ClampRow(focus_.row + delta);

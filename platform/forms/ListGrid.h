@@ -7,7 +7,8 @@
 //
 // Rows are data rows counted from 0; the caption row is the header and no row of its own.
 // The grid always has at least one data row. Leading columns may be fixed: they take no
-// focus and no edit, and a drag that starts in them moves the row.
+// focus and no edit. Any change of the rows, the selection or the sort first commits an open
+// edit into the cell it was opened on.
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -109,7 +110,6 @@ class ListGrid : public Control {
   // The first row on screen, and how many whole rows fit below the caption row.
   int TopRow() const { return topRow_; }
   int VisibleRowCount() const;
-  void SetTopRow(int row);
   void ScrolledByUser(int row) { topRow_ = ClampTop(row); }
 
   // --- Sorting ---
@@ -147,7 +147,6 @@ class ListGrid : public Control {
   int ClampFocusColumn(int column) const;
   void EnsureVisible(int row);
   void ClearSortMark();
-  void FinishEditBeforeChange();
   // Moves the focus a number of rows, extending the block from the anchor or not.
   void MoveFocusRows(int delta, bool extend);
   // Moves the focus to the next or previous focusable cell, row after row.
