@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
-#include "launcher/LauncherTexts.h"
 #include "platform/Ui.h"
+#include "shared/ProductTexts.h"
 
 inline void ShowLauncherMessage(platform::Ui& ui, platform::WindowHandle owner,
                                 std::string_view text, platform::MessageIcon icon) {
-  ui.ShowMessage(owner, std::string(text), std::string(launcher_text::kTitle), icon);
+  ui.ShowMessage(owner, std::string(text), std::string(product_text::kTitle), icon);
 }

@@ -6,22 +6,15 @@
 
 namespace launcher_text {
 
-// Caption of every message box and the application's title.
-inline constexpr std::string_view kTitle = "トブリン＋";
-
 inline constexpr std::string_view kSettingsFileMissing = "設定ファイルが存在しません";
 inline constexpr std::string_view kViewerNotFound = "ファイルが見つかりません";
 inline constexpr std::string_view kPageNotFound = "ページが見つかりません";
 inline constexpr std::string_view kHandOffFileMissing = "テンポラリファイルが存在しません";
 inline constexpr std::string_view kHandOffFieldsBad = "パラメータが不正です";
 inline constexpr std::string_view kMenuEmpty = "メニューが登録されていません";
-// The error raised to the platform's error report when a selection file cannot be written;
-// it follows the file's path.
-inline constexpr std::string_view kCannotWrite = " に書き込めません";
 
-// File names: the settings file beside the program and the hand-off file in the temporary
-// folder; every file the launcher writes into the temporary folder starts with the prefix.
-inline constexpr std::string_view kSettingsFileName = "TobrinPlus.ini";
+// File names: the hand-off file in the temporary folder; every file the launcher writes into
+// the temporary folder starts with the prefix.
 inline constexpr std::string_view kHandOffFileName = "Tobrin_Menu.tmp";
 inline constexpr std::string_view kTempFilePrefix = "~";
 

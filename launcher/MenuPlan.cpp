@@ -15,6 +15,7 @@ std::optional<std::string_view> SelectionTextForms::Form(int code) {
       if (!utf8_) utf8_ = UrlEscape(SjisToUtf8(text_));
       return *utf8_;
     default:
+      if (Names(code)) return std::string_view();
       return std::nullopt;
   }
 }

@@ -20,15 +20,16 @@ constexpr int kCloseEntry = kSecondSeparatorEntry + 1;
 constexpr int kMenuEntryCount = kCloseEntry + 1;
 
 // The forms of the selection text that selection sites receive, by encoding code:
-// 0 the Shift_JIS text as it is, 1 EUC-JP URL-escaped, 2 UTF-8 URL-escaped. A form is
-// computed the first time a site asks for it: converting a large selection takes far longer
-// than popping up the menu, and only a chosen site needs its text.
+// 0 the Shift_JIS text as it is, 1 EUC-JP URL-escaped, 2 UTF-8 URL-escaped, 3 to 6 the empty
+// text (the table of forms has room for seven). A form is computed the first time a site asks
+// for it: converting a large selection takes far longer than popping up the menu, and only a
+// chosen site needs its text.
 class SelectionTextForms {
  public:
   // The text must outlive the object.
   explicit SelectionTextForms(std::string_view selectionText) : text_(selectionText) {}
 
-  static bool Names(int code) { return code >= 0 && code <= 2; }
+  static bool Names(int code) { return code >= 0 && code <= 6; }
 
   // The form for the code, or nothing for a code that names no form.
   std::optional<std::string_view> Form(int code);
@@ -41,7 +42,9 @@ class SelectionTextForms {
 
 // True when the site's entry is offered: switched on, and either a page site without a
 // selection or a selection site with a selection and an encoding code that names a text
-// form. A site whose target is neither is never offered.
+// form (0 to 6). A site whose target is neither is never offered, nor is a selection site
+// whose code names no form (such as -1, which the settings program stores for no encoding):
+// its address would carry no text at all.
 bool SiteIsOffered(const SiteSlot& site, bool hasSelection);
 
 // The address an offered site opens: its prefix followed directly by the escaped page

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "launcher/FileNameSafe.h"
 #include "launcher/LauncherTexts.h"
+#include "shared/PathText.h"
 #include "shared/TbStrUtl.h"
 
 namespace {

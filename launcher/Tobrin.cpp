@@ -10,6 +10,7 @@
 #include "launcher/LauncherTexts.h"
 #include "launcher/TobrinMenuList.h"
 #include "launcher/ViewSource.h"
+#include "shared/ProductTexts.h"
 #include "shared/TbSysUtl.h"
 
 namespace {
@@ -31,7 +32,7 @@ void RunMenuMode(platform::Platform& platform) {
     return;
   }
   TfmIE_Menu fmIE_Menu(platform, tempFolder, HandOffValuesOf(std::move(fields)));
-  platform.popupForm.Run(std::string(launcher_text::kTitle), fmIE_Menu);
+  platform.popupForm.Run(std::string(product_text::kTitle), fmIE_Menu);
 }
 
 }  // namespace

@@ -7,13 +7,15 @@
 #include "launcher/SelectionFileName.h"
 #include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
+#include "shared/PathText.h"
+#include "shared/ProductTexts.h"
 #include "shared/TbError.h"
 #include "text/Sjis.h"
 
 TfmIE_Menu::TfmIE_Menu(platform::Platform& platform, std::string tempFolder,
                        HandOffValues handOff)
-    : IniGT_IE_Menu(platform.files, ProgramFolderOf(platform.process.ProgramPath()),
-                    std::string(launcher_text::kSettingsFileName)),
+    : IniGT_IE_Menu(platform.files, std::string(FolderPart(platform.process.ProgramPath())),
+                    std::string(product_text::kSettingsFileName)),
       platform_(platform),
       tempFolder_(std::move(tempFolder)),
       handOff_(std::move(handOff)) {}
@@ -69,7 +71,7 @@ void TfmIE_Menu::ShowSelection(const std::string& content) {
   const std::string path =
       tempFolder_ + SelectionFileName(handOff_.hostName, viewer.extension);
   if (!platform_.files.ReplaceFileWith(path, NormalizeLineBreaks(content))) {
-    throw TbError(path + std::string(launcher_text::kCannotWrite));
+    throw CannotWriteError(path);
   }
   OpenThroughShell(platform_, viewer.executable, BuildViewerParameters(viewer.options, path),
                    launcher_text::kViewerNotFound);

@@ -2,14 +2,14 @@
 
 #include <optional>
 
-#include "launcher/FileNameSafe.h"
 #include "launcher/LauncherMessage.h"
 #include "launcher/LauncherTexts.h"
 #include "launcher/ShellOpen.h"
 #include "launcher/ViewerSettings.h"
+#include "shared/PathText.h"
+#include "shared/ProductTexts.h"
 #include "shared/TIniGT.h"
 #include "shared/TbSysUtl.h"
-#include "text/Sjis.h"
 
 namespace {
 
@@ -33,22 +33,19 @@ std::string OpenPath(platform::Platform& platform, const std::string& pagePath,
   const std::string tempFolder = GetSpecialFolderPath(platform.folders, platform.files,
                                                       platform.ui.DesktopWindow(), sfTemp);
   if (tempFolder.empty()) return pagePath;
+  // The page's name is taken after any slash too, which Windows reads as a backslash: the copy
+  // never leads out of the temporary folder.
   std::string copyPath = tempFolder + std::string(launcher_text::kTempFilePrefix) +
-                         std::string(PageFileName(pagePath));
+                         std::string(FileNamePart(pagePath));
   if (!viewer.extension.empty()) copyPath += "." + FileNameSafe(viewer.extension);
   return platform.files.CopyFileReplacing(pagePath, copyPath) ? copyPath : pagePath;
 }
 
 }  // namespace
 
-std::string_view PageFileName(std::string_view pagePath) {
-  const std::size_t separator = SjisFindLastOf(pagePath, "\\/:");
-  return separator == std::string_view::npos ? pagePath : pagePath.substr(separator + 1);
-}
-
 void RunViewSource(platform::Platform& platform, const std::string& pagePath) {
-  const TIniGT settings(platform.files, ProgramFolderOf(platform.process.ProgramPath()),
-                        std::string(launcher_text::kSettingsFileName));
+  const TIniGT settings(platform.files, std::string(FolderPart(platform.process.ProgramPath())),
+                        std::string(product_text::kSettingsFileName));
   if (!platform.files.FileExists(settings.FilePath())) {
     ShowLauncherMessage(platform.ui, platform.ui.ForegroundWindow(),
                         launcher_text::kSettingsFileMissing, platform::MessageIcon::Warning);

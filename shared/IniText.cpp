@@ -2,37 +2,13 @@
 
 #include <cstddef>
 
+#include "text/AsciiCase.h"
+#include "text/Blanks.h"
 #include "text/Sjis.h"
 
 namespace {
 
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-char FoldAsciiLetter(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-// Names match without regard to the case of ASCII letters; the second byte of a double-byte
-// character is compared exactly ("ア" 0x83 0x41 is not "チ" 0x83 0x61).
-bool NamesMatch(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size();) {
-    const std::size_t length = SjisCharLength(a, i);
-    if (length == 2) {
-      if (a[i] != b[i] || a[i + 1] != b[i + 1]) return false;
-    } else if (FoldAsciiLetter(a[i]) != FoldAsciiLetter(b[i])) {
-      return false;
-    }
-    i += length;
-  }
-  return true;
-}
 
 // One line of the file: where its text starts and ends, and where the next line starts
 // (after its CR LF, lone CR or lone LF).
@@ -99,14 +75,15 @@ EntryPlace Locate(std::string_view file, std::string_view section, std::string_v
     pos = line.next;
     const LineMeaning meaning = Classify(file, line);
     if (!place.sectionFound) {
-      if (meaning.kind == LineMeaning::kSection && NamesMatch(meaning.name, section)) {
+      if (meaning.kind == LineMeaning::kSection &&
+          EqualIgnoringAsciiCase(meaning.name, section)) {
         place.sectionFound = true;
         place.lastSectionLine = line;
       }
       continue;
     }
     if (meaning.kind == LineMeaning::kSection) break;  // the section has ended
-    if (meaning.kind == LineMeaning::kEntry && NamesMatch(meaning.name, key)) {
+    if (meaning.kind == LineMeaning::kEntry && EqualIgnoringAsciiCase(meaning.name, key)) {
       place.keyFound = true;
       place.entryLine = line;
       place.valueBegin = meaning.valueBegin;

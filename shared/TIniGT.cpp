@@ -7,14 +7,12 @@
 #include <utility>
 
 #include "shared/IniText.h"
+#include "shared/PathText.h"
 #include "shared/TbError.h"
-#include "text/Sjis.h"
+#include "text/AsciiCase.h"
+#include "text/Blanks.h"
 
 namespace {
-
-bool HasFolderPart(const std::string& name) {
-  return SjisFindLastOf(name, "\\/:") != std::string::npos;
-}
 
 int DigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -47,14 +45,6 @@ std::optional<int> ParseInteger(std::string_view text) {
   return static_cast<int>(static_cast<std::uint32_t>(value));
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return text;
-}
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
 }  // namespace
 
 TIniGT::TIniGT(platform::FileSystem& files, std::string folder, std::string fileName)
@@ -76,10 +66,10 @@ void TIniGT::WriteEntries(const std::string& section,
                           std::initializer_list<std::pair<std::string, std::string>> entries) {
   std::optional<std::string> file = files_.ReadWholeFile(path_);
   // A file that exists but cannot be read is not replaced by one holding only these entries.
-  if (!file && files_.FileExists(path_)) throw TbError(path_ + " に書き込めません");
+  if (!file && files_.FileExists(path_)) throw CannotWriteError(path_);
   std::string bytes = file ? std::move(*file) : std::string();
   for (const auto& [key, value] : entries) bytes = SetIniValue(bytes, section, key, value);
-  if (!files_.ReplaceFileWith(path_, bytes)) throw TbError(path_ + " に書き込めません");
+  if (!files_.ReplaceFileWith(path_, bytes)) throw CannotWriteError(path_);
 }
 
 // Read as the old component did: "0x"/"0X" stands for "$" in a text longer than two
@@ -111,21 +101,9 @@ void TIniGT::WriteFormPosition(const std::string& section, const std::string& pr
 }
 
 std::string SettingsFileNameForProgram(const std::string& executableName) {
-  const std::size_t folderEnd = SjisFindLastOf(executableName, "\\/:");
-  std::string name =
-      folderEnd == std::string::npos ? executableName : executableName.substr(folderEnd + 1);
+  const std::string_view name = FileNamePart(executableName);
   const std::size_t dot = name.rfind('.');  // "." is never the second byte of a character
-  name = (dot == std::string::npos ? name : name.substr(0, dot)) + ".INI";
-  for (std::size_t i = 0; i < name.size(); i += SjisCharLength(name, i)) {
-    name[i] = LowerAscii(name[i]);
-  }
-  if (!name.empty() && name[0] >= 'a' && name[0] <= 'z') {
-    name[0] = static_cast<char>(name[0] - 'a' + 'A');
-  }
-  return name;
-}
-
-std::string ProgramFolderOf(const std::string& programPath) {
-  const std::size_t folderEnd = SjisFindLastOf(programPath, "\\:");
-  return folderEnd == std::string::npos ? std::string() : programPath.substr(0, folderEnd + 1);
+  std::string settingsName = LowerAscii(std::string(name.substr(0, dot)) + ".INI");
+  if (!settingsName.empty()) settingsName[0] = ToUpperAscii(settingsName[0]);
+  return settingsName;
 }

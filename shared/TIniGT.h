@@ -53,6 +53,3 @@ inline bool IsSwitchOn(int value) { return value == 1; }
 // extension replaced by ".INI", all lower case, then the first letter upper case
 // ("TobrinPlus.exe" -> "Tobrinplus.ini").
 std::string SettingsFileNameForProgram(const std::string& executableName);
-
-// The folder of a full program path, with its trailing backslash.
-std::string ProgramFolderOf(const std::string& programPath);

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "shared/PathText.h"
 #include "text/Sjis.h"
 
 namespace {
@@ -70,12 +71,6 @@ bool EndsInCutCharacter(std::string_view text) {
          IsSjisLeadByte(static_cast<unsigned char>(text[last]));
 }
 
-bool StartsWithDriveAndBackslash(std::string_view path) {
-  const char letter = path.empty() ? '\0' : path[0];
-  const bool isLetter = (letter >= 'A' && letter <= 'Z') || (letter >= 'a' && letter <= 'z');
-  return isLetter && path.size() >= 3 && path[1] == ':' && path[2] == '\\';
-}
-
 // A real backslash of a path and the number of characters before it.
 struct Separator {
   std::size_t position;
@@ -105,7 +100,7 @@ int CsidlOfSpecialFolder(TSpecialFolder kind) {
 std::string ExpandLongPath(const platform::FileSystem& files, const std::string& path) {
   if (path.empty()) return {};
   std::string absolute = files.AbsolutePath(path);
-  if (StartsWithDriveAndBackslash(absolute)) {
+  if (StartsWithDriveRoot(absolute)) {
     if (auto unc = files.UncPathOfMappedDrive(absolute)) absolute = std::move(*unc);
   }
 

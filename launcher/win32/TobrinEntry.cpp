@@ -7,16 +7,16 @@
 #include "launcher/Tobrin.h"
 #include "platform/win32/Win32Platform.h"
 #include "platform/win32/Win32Text.h"
+#include "shared/ProductTexts.h"
 
 namespace {
-
-constexpr char kTitle[] = "トブリン＋";
 
 // The last resort for an error that no handler of the launcher caught: the user sees it, and
 // the program still ends in its usual way.
 void ShowUnhandled(const std::string& text) {
   MessageBoxW(nullptr, platform::win32::ToWide(text).c_str(),
-              platform::win32::ToWide(kTitle).c_str(), MB_OK | MB_ICONERROR);
+              platform::win32::ToWide(std::string(product_text::kTitle)).c_str(),
+              MB_OK | MB_ICONERROR);
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   } catch (const std::exception& error) {
     ShowUnhandled(error.what());
   } catch (...) {
-    ShowUnhandled("予期しないエラーが発生しました");
+    ShowUnhandled(std::string(product_text::kUnexpectedError));
   }
   return 0;
 }

@@ -4,14 +4,12 @@
 #include <functional>
 #include <stdexcept>
 
-#include "platform/memory/FoldedName.h"
+#include "text/AsciiCase.h"
 #include "text/Sjis.h"
 
 namespace platform::memory {
 
 namespace {
-
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 bool StartsWithDrive(std::string_view path) {
   return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':';
@@ -59,7 +57,7 @@ struct MemoryFileSystem::Node {
   std::map<std::string, std::string> shortAliases;        // folded alias -> folded long name
 
   Node* Child(std::string_view childName) const {
-    const std::string folded = Folded(childName);
+    const std::string folded = UpperAscii(childName);
     if (auto it = children.find(folded); it != children.end()) return it->second.get();
     if (auto alias = shortAliases.find(folded); alias != shortAliases.end()) {
       if (auto it = children.find(alias->second); it != children.end()) return it->second.get();
@@ -68,7 +66,7 @@ struct MemoryFileSystem::Node {
   }
 
   Node& AddChild(const std::string& childName, bool folder) {
-    auto& slot = children[Folded(childName)];
+    auto& slot = children[UpperAscii(childName)];
     slot = std::make_unique<Node>();
     slot->name = childName;
     slot->isFolder = folder;
@@ -117,7 +115,9 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
     out.root = path.substr(0, 2);
     rest = 2;
     const bool driveRelative = path.size() == 2 || path[2] != '\\';
-    if (driveRelative && Folded(out.root) == Folded(currentFolder_.root)) currentComponents();
+    if (driveRelative && UpperAscii(out.root) == UpperAscii(currentFolder_.root)) {
+      currentComponents();
+    }
   } else {
     out.root = currentFolder_.root;
     if (path.empty() || path[0] != '\\') currentComponents();
@@ -155,7 +155,7 @@ MemoryFileSystem::PathView MemoryFileSystem::Parse(std::string_view path) const 
 // The parsed path with a mapped drive replaced by its share, so that both reach one entry.
 MemoryFileSystem::PathView MemoryFileSystem::Resolve(std::string_view path) const {
   PathView parsed = Parse(path);
-  if (auto mapped = mappedDrives_.find(Folded(parsed.root)); mapped != mappedDrives_.end()) {
+  if (auto mapped = mappedDrives_.find(UpperAscii(parsed.root)); mapped != mappedDrives_.end()) {
     const ParsedPath& share = mapped->second;
     parsed.root = share.root;
     parsed.components.insert(parsed.components.begin(), share.components.begin(),
@@ -181,14 +181,14 @@ MemoryFileSystem::Location MemoryFileSystem::Locate(const std::string& path) con
   const std::string text = WithBackslashes(path);
   const PathView parsed = Resolve(text);
   loc.trailingBackslash = parsed.trailingBackslash;
-  AppendFolded(loc.key, parsed.root);
+  AppendUpperAscii(loc.key, parsed.root);
   const auto root = roots_.find(loc.key);
   Node* current = root == roots_.end() ? nullptr : root->second.get();
   loc.node = current;
   for (const std::string_view component : parsed.components) {
     Node* child = current ? current->Child(component) : nullptr;
     loc.key += '\\';
-    AppendFolded(loc.key, child ? std::string_view(child->name) : component);
+    AppendUpperAscii(loc.key, child ? std::string_view(child->name) : component);
     loc.parent = current;
     loc.node = child;
     current = child;
@@ -210,7 +210,7 @@ bool MemoryFileSystem::IsRefused(std::string_view key) const {
 }
 
 MemoryFileSystem::Node& MemoryFileSystem::CreateFolders(const PathView& parsed) {
-  auto& root = roots_[Folded(parsed.root)];
+  auto& root = roots_[UpperAscii(parsed.root)];
   if (!root) {
     root = std::make_unique<Node>();
     root->name = parsed.root;
@@ -249,7 +249,7 @@ void MemoryFileSystem::AddFile(const std::string& path, std::string_view bytes) 
 void MemoryFileSystem::AddShortName(const std::string& longPath, const std::string& shortAlias) {
   const Location loc = Locate(longPath);
   if (!loc.node || !loc.parent) throw std::logic_error("no entry to alias at " + longPath);
-  loc.parent->shortAliases[Folded(shortAlias)] = Folded(loc.node->name);
+  loc.parent->shortAliases[UpperAscii(shortAlias)] = UpperAscii(loc.node->name);
 }
 
 void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
@@ -261,7 +261,7 @@ void MemoryFileSystem::SetCurrentFolder(const std::string& path) {
 void MemoryFileSystem::MapDrive(const std::string& drive, const std::string& uncRoot) {
   ParsedPath share = Owned(Parse(WithBackslashes(uncRoot)));
   share.trailingBackslash = false;
-  mappedDrives_[Folded(drive.substr(0, 2))] = std::move(share);
+  mappedDrives_[UpperAscii(drive.substr(0, 2))] = std::move(share);
 }
 
 void MemoryFileSystem::RefuseWrites(const std::string& path) {
@@ -340,7 +340,7 @@ std::string MemoryFileSystem::AbsolutePath(const std::string& path) const {
 
 std::optional<std::string> MemoryFileSystem::UncPathOfMappedDrive(const std::string& path) const {
   if (!StartsWithDrive(path) || (path.size() > 2 && path[2] != '\\')) return std::nullopt;
-  const auto mapped = mappedDrives_.find(Folded(path.substr(0, 2)));
+  const auto mapped = mappedDrives_.find(UpperAscii(path.substr(0, 2)));
   if (mapped == mappedDrives_.end()) return std::nullopt;
   return Format(mapped->second) + path.substr(2);
 }

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "platform/memory/FoldedName.h"
+#include "text/AsciiCase.h"
 #include "text/Sjis.h"
 
 namespace platform::memory {
@@ -46,7 +46,7 @@ MemoryRegistry::~MemoryRegistry() = default;
 const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::string& key) const {
   const Key* current = RootOf(root).key.get();
   for (const auto& name : KeyNames(key)) {
-    const auto it = current->subkeys.find(Folded(name));
+    const auto it = current->subkeys.find(UpperAscii(name));
     if (it == current->subkeys.end()) return nullptr;
     current = it->second.get();
   }
@@ -56,7 +56,7 @@ const MemoryRegistry::Key* MemoryRegistry::Find(RegistryRoot root, const std::st
 MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string& key) {
   Key* current = RootOf(root).key.get();
   for (const auto& name : KeyNames(key)) {
-    auto& slot = current->subkeys[Folded(name)];
+    auto& slot = current->subkeys[UpperAscii(name)];
     if (!slot) {
       slot = std::make_unique<Key>();
       slot->name = name;
@@ -69,11 +69,11 @@ MemoryRegistry::Key& MemoryRegistry::Create(RegistryRoot root, const std::string
 void MemoryRegistry::SetData(RegistryRoot root, const std::string& key, const std::string& value,
                              Data data) {
   auto& values = Create(root, key).values;
-  const auto it = values.find(Folded(value));
+  const auto it = values.find(UpperAscii(value));
   if (it != values.end()) {
     it->second.data = std::move(data);  // an existing value keeps its name's letter case
   } else {
-    values.emplace(Folded(value), Key::Value{value, std::move(data)});
+    values.emplace(UpperAscii(value), Key::Value{value, std::move(data)});
   }
 }
 
@@ -111,7 +111,7 @@ std::optional<MemoryRegistry::Data> MemoryRegistry::ValueData(RegistryRoot root,
                                                               const std::string& value) const {
   const Key* found = Find(root, key);
   if (!found) return std::nullopt;
-  const auto it = found->values.find(Folded(value));
+  const auto it = found->values.find(UpperAscii(value));
   if (it == found->values.end()) return std::nullopt;
   return it->second.data;
 }
@@ -164,11 +164,11 @@ bool MemoryRegistry::DeleteTree(RegistryRoot root, const std::string& key) {
 
   Key* parent = RootOf(root).key.get();
   for (std::size_t i = 0; i + 1 < names.size(); ++i) {
-    const auto it = parent->subkeys.find(Folded(names[i]));
+    const auto it = parent->subkeys.find(UpperAscii(names[i]));
     if (it == parent->subkeys.end()) return true;  // already gone
     parent = it->second.get();
   }
-  const auto target = parent->subkeys.find(Folded(names.back()));
+  const auto target = parent->subkeys.find(UpperAscii(names.back()));
   if (target == parent->subkeys.end()) return true;
   if (RootOf(root).deletesRefused) return false;
   parent->subkeys.erase(target);

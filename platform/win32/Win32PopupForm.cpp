@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "platform/win32/Win32Text.h"
+#include "shared/ProductTexts.h"
 
 namespace platform::win32 {
 
@@ -63,7 +64,7 @@ void Win32PopupForm::Guarded(Handler&& handler) {
   } catch (const std::exception& error) {
     ShowError(error.what());
   } catch (...) {
-    ShowError("予期しないエラーが発生しました");
+    ShowError(std::string(product_text::kUnexpectedError));
   }
 }
 

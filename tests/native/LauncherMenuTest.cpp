@@ -48,9 +48,14 @@ TEST(MenuPlan, EntriesShowForSwitchesTargetsAndSelection) {
       {"targets neither page nor selection",
        [](MenuSettings& s) { s.sites[0].target = 2; s.sites[1].target = -1; }, true,
        {0, 1, 2, 6, 8}},
-      {"selection site with no text form",
-       [](MenuSettings& s) { s.sites[1].encoding = -1; s.sites[3].encoding = 3; }, true,
+      {"selection sites with codes 3 to 6 get the empty text",
+       [](MenuSettings& s) { s.sites[1].encoding = 3; s.sites[3].encoding = 6; }, true,
+       {0, 1, 2, 4, 6, 8}},
+      {"selection sites with codes that name no text form",
+       [](MenuSettings& s) { s.sites[1].encoding = -1; s.sites[3].encoding = 7; }, true,
        {0, 1, 2, 8}},
+      {"a code that names no form does not hide a page site",
+       [](MenuSettings& s) { s.sites[0].encoding = -1; }, false, {2, 3, 5, 7, 8}},
   };
   for (const Case& c : cases) {
     MenuSettings settings = AllOn();
@@ -82,7 +87,10 @@ TEST(MenuPlan, SitesReceiveThePageAddressOrASelectionTextForm) {
       {{1, "http://e/?q=", 1, 1, "s"}, "http://e/?q=%A4%A2+a%0D%0A%C9%BD%0D%0A"},
       {{1, "http://s/?q=", 1, 2, "s"}, "http://s/?q=%E3%81%82+a%0D%0A%E8%A1%A8%0D%0A"},
       {{1, "", 1, 2, "s"}, "%E3%81%82+a%0D%0A%E8%A1%A8%0D%0A"},
+      {{1, "http://s/?q=", 1, 3, "s"}, "http://s/?q="},
+      {{1, "http://s/?q=", 1, 6, "s"}, "http://s/?q="},
       {{1, "http://page/?u=", 0, 2, "p"}, "http://page/?u=http%3A//p/%u3042"},
+      {{1, "http://page/?u=", 0, -1, "p"}, "http://page/?u=http%3A//p/%u3042"},
   };
   for (const Case& c : cases) EXPECT_EQ(SiteAddress(c.site, handOff, forms), c.address);
 }

@@ -32,20 +32,6 @@ TEST(ViewerParameters, OptionsGoBeforeTheQuotedPathWhichIsNeverCut) {
   }
 }
 
-TEST(ViewerParameters, PageFileNameIsTheTextAfterTheLastSeparator) {
-  struct Case { std::string path, name; };
-  const Case cases[] = {
-      {"C:\\a\\index[1].htm", "index[1].htm"},
-      {"C:index.htm", "index.htm"},
-      {"index.htm", "index.htm"},
-      {"C:\\a\\", ""},
-      {"C:\\表\\ソ.htm", "ソ.htm"},             // 表 and ソ end in byte 0x5C
-      {"C:\\a\\表", "表"},
-      {"C:a/../../evil.htm", "evil.htm"},       // a slash separates as a backslash does
-  };
-  for (const Case& c : cases) EXPECT_EQ(PageFileName(c.path), c.name) << c.path;
-}
-
 class ViewSourceTest : public LauncherTest {
  protected:
   ViewSourceTest() {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "text/AsciiCase.h"
+#include "text/Blanks.h"
+
 TEST(Sjis, BackslashSearchStepsOverDoubleByteCharacters) {
   EXPECT_FALSE(SjisEndsWithBackslash("C:\\表"));      // 0x95 0x5C
   EXPECT_TRUE(SjisEndsWithBackslash("C:\\表\\"));
@@ -28,4 +31,28 @@ TEST(Sjis, LinesEndAtCrLfLoneCrLoneLfAndZero) {
     EXPECT_EQ(SplitLines(c.text), c.lines) << c.text;
     EXPECT_EQ(NormalizeLineBreaks(c.text), JoinLinesCrLf(c.lines)) << c.text;
   }
+}
+
+TEST(AsciiCase, OnlyAsciiLettersChangeNeverSecondBytes) {
+  // ア is 0x83 0x41 and ヂ 0x83 0x61: second bytes in the letters' range.
+  EXPECT_EQ(UpperAscii("abc\\アヂxyz"), "ABC\\アヂXYZ");
+  EXPECT_EQ(LowerAscii("ABC\\アヂXYZ"), "abc\\アヂxyz");
+  EXPECT_EQ(UpperAscii("ａｂ@[`{"), "ａｂ@[`{");  // full-width letters and the bytes around A-Z
+  std::string appended = "KEY\\";
+  AppendUpperAscii(appended, "sub");
+  EXPECT_EQ(appended, "KEY\\SUB");
+  EXPECT_EQ(ToLowerAscii(u'Q'), u'q');  // UTF-16 units fold alike
+
+  EXPECT_TRUE(EqualIgnoringAsciiCase("Chk_IE", "CHK_ie"));
+  EXPECT_TRUE(EqualIgnoringAsciiCase("アb", "アB"));
+  EXPECT_FALSE(EqualIgnoringAsciiCase("ア", "ヂ"));
+  EXPECT_FALSE(EqualIgnoringAsciiCase("a", "ab"));
+  EXPECT_FALSE(EqualIgnoringAsciiCase("[", "{"));
+}
+
+TEST(Blanks, SpacesAndTabsAreTrimmedFullWidthSpacesKept) {
+  EXPECT_EQ(TrimBlanks(" \t a b \t "), "a b");
+  EXPECT_EQ(TrimBlanks(" \t "), "");
+  EXPECT_EQ(TrimBlanks("　a　"), "　a　");
+  EXPECT_EQ(TrimBlanks("\r\na\n"), "\r\na\n");  // line ends are no blanks
 }

@@ -142,15 +142,4 @@ TEST(TIniGT, SettingsFileNameForProgram) {
   }
 }
 
-TEST(TIniGT, ProgramFolderOf) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"C:\\a\\表\\b.exe", "C:\\a\\表\\"},
-      {"C:\\a\\表", "C:\\a\\"},
-      {"\\\\srv\\share\\Tobrin.exe", "\\\\srv\\share\\"},
-      {"C:b.exe", "C:"},
-      {"b.exe", ""},
-  };
-  for (const auto& [path, folder] : cases) EXPECT_EQ(ProgramFolderOf(path), folder) << path;
-}
-
 }  // namespace

@@ -95,6 +95,7 @@ TEST_F(MenuMode, SelectionSitesGetTextInTheirEncoding) {
       {0, kSelectionTextCrLf},
       {1, "%C6%FC%CB%DC+a%2Bb%0D%0A%C9%BD%0D%0A"},
       {2, "%E6%97%A5%E6%9C%AC+a%2Bb%0D%0A%E8%A1%A8%0D%0A"},
+      {4, ""},  // codes 3 to 6 name the empty text
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.encoding);

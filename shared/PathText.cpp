@@ -1,8 +1,11 @@
-#include "launcher/FileNameSafe.h"
+#include "shared/PathText.h"
 
+#include "text/AsciiCase.h"
 #include "text/Sjis.h"
 
 namespace {
+
+constexpr std::string_view kSeparators = "\\/:";
 
 bool IsSjisTrailByte(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
 
@@ -15,7 +18,23 @@ bool CannotStandInFileName(unsigned char c) {
   }
 }
 
+// Where the file name part starts: just after the last separator, or 0.
+std::size_t FileNameStart(std::string_view path) {
+  const std::size_t separator = SjisFindLastOf(path, kSeparators);
+  return separator == std::string_view::npos ? 0 : separator + 1;
+}
+
 }  // namespace
+
+std::string_view FileNamePart(std::string_view path) { return path.substr(FileNameStart(path)); }
+
+std::string_view FolderPart(std::string_view path) { return path.substr(0, FileNameStart(path)); }
+
+bool HasFolderPart(std::string_view path) { return FileNameStart(path) > 0; }
+
+bool StartsWithDriveRoot(std::string_view path) {
+  return path.size() >= 3 && IsAsciiLetter(path[0]) && path[1] == ':' && path[2] == '\\';
+}
 
 std::string FileNameSafe(std::string_view text) {
   std::string safe;
