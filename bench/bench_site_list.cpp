@@ -37,7 +37,7 @@ class Random {
 
 // Display names of Japanese words and ASCII words in both cases, as a user's list has them.
 std::string RandomName(Random& random) {
-  static const char* const kWords[] = {"検索", "辞書", "翻訳", "Google", "goo", "Weblio",
+  static const char* const kWords[] = {"検索", "辞書", "翻訳",     "Google", "goo",  "Weblio",
                                        "地図", "wiki", "ニュース", "Yahoo!", "画像", "動画"};
   std::string name;
   const std::uint32_t words = 1 + random.Below(3);
@@ -53,8 +53,7 @@ std::string MakeListFile() {
   for (int i = 0; i < kRows; ++i) {
     const bool selection = random.Below(3) != 0;
     rows.push_back({std::to_string(i + 1), RandomName(random),
-                    "https://www.example" + std::to_string(random.Below(5000)) +
-                        ".co.jp/search?q=",
+                    "https://www.example" + std::to_string(random.Below(5000)) + ".co.jp/search?q=",
                     selection ? "選択範囲" : "通常", selection ? "UTF-8" : "なし"});
   }
   return ComposeSiteList(rows);

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "platform/forms/GridSortOrder.h"
+#include "shared/PathText.h"
 #include "shared/ProductTexts.h"
-#include "shared/TIniGT.h"
 #include "shared/TbError.h"
+#include "text/AsciiCase.h"
 
 namespace {
 
@@ -38,14 +38,19 @@ Bounds BottomButton(int left) { return {left, 326, kButtonWidth, kButtonHeight};
 
 std::vector<GridColumn> SiteListColumns() {
   return {
-      {.caption = " No", .width = 50, .align = TextAlign::Center,
-       .sortKind = GridSortKind::Number},
+      {.caption = " No", .width = 50, .align = TextAlign::Center, .sortKind = GridSortKind::Number},
       {.caption = "表示名", .width = 190, .editor = GridEditor::Text},
       {.caption = "URL", .width = TfmIE_List::kUrlWidthWithScrollBar, .editor = GridEditor::Text},
-      {.caption = "対象", .width = 60, .colour = GridColour::ButtonFace,
-       .editor = GridEditor::List, .items = kTargetItems},
-      {.caption = "エンコード", .width = 80, .colour = GridColour::ButtonFace,
-       .editor = GridEditor::List, .items = kEncodingItems},
+      {.caption = "対象",
+       .width = 60,
+       .colour = GridColour::ButtonFace,
+       .editor = GridEditor::List,
+       .items = kTargetItems},
+      {.caption = "エンコード",
+       .width = 80,
+       .colour = GridColour::ButtonFace,
+       .editor = GridEditor::List,
+       .items = kEncodingItems},
   };
 }
 
@@ -76,15 +81,14 @@ platform::FileDialogOptions SaveDialogOptions() {
 // The position of the text among the items, letter case ignored; -1 when it is none of them.
 int ItemPositionIgnoringCase(const std::vector<std::string>& items, const std::string& text) {
   for (std::size_t i = 0; i < items.size(); ++i) {
-    if (platform::CompareTextIgnoringCase(items[i], text) == 0) return static_cast<int>(i);
+    if (EqualIgnoringAsciiCase(items[i], text)) return static_cast<int>(i);
   }
   return -1;
 }
 
 }  // namespace
 
-TfmIE_List::TfmIE_List(platform::Platform& platform,
-                       std::function<SiteSlotFields(int)> siteSlot)
+TfmIE_List::TfmIE_List(platform::Platform& platform, std::function<SiteSlotFields(int)> siteSlot)
     : Form("fmIE_List", "メニューリスト", {792, 362}, platform::FormStyle::Dialog),
       BTN_INS_END(*this, "BTN_INS_END", TopButton(0), "追加"),
       BTN_INS(*this, "BTN_INS", TopButton(1), "選択行挿入"),
@@ -215,7 +219,7 @@ void TfmIE_List::SetRows(std::vector<SiteListRow> rows) {
 }
 
 std::string TfmIE_List::DefaultListFile() const {
-  return ProgramFolderOf(platform_.process.ProgramPath()) + kListFileName;
+  return std::string(FolderPart(platform_.process.ProgramPath())) + kListFileName;
 }
 
 void TfmIE_List::ReadListFile(const std::string& path) {
@@ -232,8 +236,8 @@ void TfmIE_List::WriteListFile(const std::string& path) {
 }
 
 void TfmIE_List::Inform(const char* text) {
-  platform_.ui.ShowMessage(platform_.ui.ForegroundWindow(), text,
-                           std::string(product_text::kTitle), platform::MessageIcon::Information);
+  platform_.ui.ShowMessage(platform_.ui.ForegroundWindow(), text, std::string(product_text::kTitle),
+                           platform::MessageIcon::Information);
 }
 
 void TfmIE_List::StartNewRow(int row) {

@@ -4,15 +4,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "text/AsciiCase.h"
 #include "text/Sjis.h"
 
 namespace platform {
 
 namespace {
-
-unsigned char FoldAscii(unsigned char c) {
-  return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 'a' + 'A') : c;
-}
 
 // A cell as a number column orders it: a whole number (its sign and its digits without
 // leading zeros, so numbers of any length compare exactly) or a text.
@@ -77,7 +74,7 @@ struct TextKey {
         if (i + 1 < kPrefix) prefix[i + 1] = static_cast<unsigned char>(whole[i + 1]);
         i += 2;
       } else {
-        prefix[i] = FoldAscii(c);
+        prefix[i] = ToUpperAscii(c);
         ++i;
       }
     }
@@ -91,16 +88,14 @@ int CompareTextKeys(const TextKey& a, const TextKey& b) {
 
 // Sorts the keys with their row positions and gives the positions in their new order.
 template <typename Key, typename Compare>
-std::vector<std::size_t> SortKeys(std::vector<std::pair<Key, std::uint32_t>> keyed,
-                                  Compare compare, bool descending) {
+std::vector<std::size_t> SortKeys(std::vector<std::pair<Key, std::uint32_t>> keyed, Compare compare,
+                                  bool descending) {
   if (descending) {
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
-      return compare(b.first, a.first) < 0;
-    });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&](const auto& a, const auto& b) { return compare(b.first, a.first) < 0; });
   } else {
-    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
-      return compare(a.first, b.first) < 0;
-    });
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [&](const auto& a, const auto& b) { return compare(a.first, b.first) < 0; });
   }
   std::vector<std::size_t> order;
   order.reserve(keyed.size());
@@ -119,11 +114,12 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
       // Equal lead bytes: the trail bytes compare as they are, never folded.
       if (IsSjisLeadByte(x) && i + 1 < common) {
         ++i;
-        if (a[i] != b[i]) return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
+        if (a[i] != b[i])
+          return static_cast<unsigned char>(a[i]) < static_cast<unsigned char>(b[i]) ? -1 : 1;
       }
       continue;
     }
-    const unsigned char fx = FoldAscii(x), fy = FoldAscii(y);
+    const unsigned char fx = ToUpperAscii(x), fy = ToUpperAscii(y);
     if (fx != fy) return fx < fy ? -1 : 1;
   }
   if (a.size() == b.size()) return 0;
@@ -131,14 +127,15 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 std::vector<std::size_t> SortedRowOrder(const std::vector<std::string>& cells,
-                                        std::size_t columnCount, std::size_t column,
-                                        bool numbers, bool descending) {
+                                        std::size_t columnCount, std::size_t column, bool numbers,
+                                        bool descending) {
   const std::size_t rows = columnCount == 0 ? 0 : cells.size() / columnCount;
   if (numbers) {
     std::vector<std::pair<NumberKey, std::uint32_t>> keyed;
     keyed.reserve(rows);
     for (std::size_t r = 0; r < rows; ++r) {
-      keyed.emplace_back(NumberKeyOf(cells[r * columnCount + column]), static_cast<std::uint32_t>(r));
+      keyed.emplace_back(NumberKeyOf(cells[r * columnCount + column]),
+                         static_cast<std::uint32_t>(r));
     }
     return SortKeys(std::move(keyed), CompareNumberKeys, descending);
   }

@@ -17,7 +17,7 @@ int CompareTextIgnoringCase(std::string_view a, std::string_view b);
 // whole numbers with an optional sign and blanks around them, of any length; in a number
 // column they come first in their order, then every other text in text order.
 std::vector<std::size_t> SortedRowOrder(const std::vector<std::string>& cells,
-                                        std::size_t columnCount, std::size_t column,
-                                        bool numbers, bool descending);
+                                        std::size_t columnCount, std::size_t column, bool numbers,
+                                        bool descending);
 
 }  // namespace platform

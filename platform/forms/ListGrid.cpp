@@ -41,8 +41,7 @@ void ListGrid::SetCell(int row, int column, std::string text) {
   Changed();
 }
 
-void ListGrid::SetColumnTexts(int column,
-                              const std::function<std::string(int row)>& textOfRow) {
+void ListGrid::SetColumnTexts(int column, const std::function<std::string(int row)>& textOfRow) {
   if (column < 0 || column >= ColumnCount()) throw std::out_of_range("no such grid column");
   CommitEdit();
   for (int row = 0; row < RowCount(); ++row) cells_[Index(row, column)] = textOfRow(row);
@@ -155,10 +154,9 @@ int ListGrid::VisibleRowCount() const {
 void ListGrid::Sort(int column, SortDirection direction) {
   if (column < 0 || column >= ColumnCount() || direction == SortDirection::None) return;
   CommitEdit();
-  const std::vector<std::size_t> order =
-      SortedRowOrder(cells_, columns_.size(), static_cast<std::size_t>(column),
-                     columns_[column].sortKind == GridSortKind::Number,
-                     direction == SortDirection::Descending);
+  const std::vector<std::size_t> order = SortedRowOrder(
+      cells_, columns_.size(), static_cast<std::size_t>(column),
+      columns_[column].sortKind == GridSortKind::Number, direction == SortDirection::Descending);
   std::vector<std::string> sorted;
   sorted.reserve(cells_.size());
   int focusRow = focus_.row;
@@ -233,8 +231,8 @@ bool ListGrid::KeyDownByUser(GridKey key, bool shift) {
     case GridKey::PageUp:
     case GridKey::PageDown: {
       const int page = VisibleRowCount();
-      const int delta = key == GridKey::Up     ? -1
-                        : key == GridKey::Down ? 1
+      const int delta = key == GridKey::Up       ? -1
+                        : key == GridKey::Down   ? 1
                         : key == GridKey::PageUp ? -page
                                                  : page;
       MoveFocusRows(delta, shift && !editing_);

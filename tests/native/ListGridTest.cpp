@@ -1,5 +1,7 @@
 // The grid control's own rules: at least one row, inserting, deleting and moving rows with
 // the selection, stable sorting by numbers and texts, in-place editing and the keyboard.
+#include "platform/forms/ListGrid.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 
 #include "platform/forms/Form.h"
 #include "platform/forms/GridSortOrder.h"
-#include "platform/forms/ListGrid.h"
 
 namespace {
 
@@ -95,9 +96,8 @@ TEST(ListGrid, MovesARowAndSelectsIt) {
     Names names;
   };
   const Case cases[] = {
-      {0, 3, {"b", "c", "d", "a"}}, {3, 0, {"d", "a", "b", "c"}},
-      {1, 2, {"a", "c", "b", "d"}}, {2, 2, {"a", "b", "c", "d"}},
-      {1, 9, {"a", "c", "d", "b"}},
+      {0, 3, {"b", "c", "d", "a"}}, {3, 0, {"d", "a", "b", "c"}}, {1, 2, {"a", "c", "b", "d"}},
+      {2, 2, {"a", "b", "c", "d"}}, {1, 9, {"a", "c", "d", "b"}},
   };
   for (const Case& c : cases) {
     GridForm f;
@@ -110,23 +110,35 @@ TEST(ListGrid, MovesARowAndSelectsIt) {
 
 TEST(ListGrid, NumberColumnSortsNumbersFirstByValue) {
   GridForm f;
-  f.SetRows({{"10", "ten"}, {"9", "nine"}, {"abc", "text"}, {"", "empty"}, {" 007 ", "seven"},
-             {"-1", "minus"}, {"123456789012345678901234", "huge"}, {"1e3", "exp"},
-             {"+9", "plus nine"}, {"-0", "zero"}});
+  f.SetRows({{"10", "ten"},
+             {"9", "nine"},
+             {"abc", "text"},
+             {"", "empty"},
+             {" 007 ", "seven"},
+             {"-1", "minus"},
+             {"123456789012345678901234", "huge"},
+             {"1e3", "exp"},
+             {"+9", "plus nine"},
+             {"-0", "zero"}});
   f.grid.Sort(0, SortDirection::Ascending);
-  EXPECT_EQ(f.Names(), (Names{"minus", "zero", "seven", "nine", "plus nine", "ten", "huge",
-                              "empty", "exp", "text"}))
+  EXPECT_EQ(f.Names(), (Names{"minus", "zero", "seven", "nine", "plus nine", "ten", "huge", "empty",
+                              "exp", "text"}))
       << "texts after numbers, in text order; equal numbers keep their order";
   // Descending reverses the order of keys but keeps equal keys in their order.
   f.grid.Sort(0, SortDirection::Descending);
-  EXPECT_EQ(f.Names(), (Names{"text", "exp", "empty", "huge", "ten", "nine", "plus nine",
-                              "seven", "zero", "minus"}));
+  EXPECT_EQ(f.Names(), (Names{"text", "exp", "empty", "huge", "ten", "nine", "plus nine", "seven",
+                              "zero", "minus"}));
 }
 
 TEST(ListGrid, TextSortIsStableAndIgnoresLetterCase) {
   GridForm f;
-  f.SetRows({{"1", "goo辞書"}, {"2", "Google"}, {"3", "b"}, {"4", "B"}, {"5", "あ"},
-             {"6", "A"}, {"7", "b"}});
+  f.SetRows({{"1", "goo辞書"},
+             {"2", "Google"},
+             {"3", "b"},
+             {"4", "B"},
+             {"5", "あ"},
+             {"6", "A"},
+             {"7", "b"}});
   f.grid.Sort(1, SortDirection::Ascending);
   std::vector<std::string> numbers;
   for (int row = 0; row < f.grid.RowCount(); ++row) numbers.push_back(f.grid.Cell(row, 0));
@@ -144,10 +156,15 @@ TEST(ListGrid, CompareTextFoldsOnlyAsciiLettersOutsideDoubleByteCharacters) {
     int sign;
   };
   const Case cases[] = {
-      {"abc", "ABC", 0},     {"abc", "abd", -1}, {"ab", "abc", -1}, {"", "", 0},
-      {"Z", "a", 1},         {"[", "a", 1},  // letters rank as capitals: A..Z < [ < a..z
+      {"abc", "ABC", 0},
+      {"abc", "abd", -1},
+      {"ab", "abc", -1},
+      {"", "", 0},
+      {"Z", "a", 1},
+      {"[", "a", 1},  // letters rank as capitals: A..Z < [ < a..z
       // ア (83 41) and ヂ (83 61): the trail bytes differ only in what folding would erase.
-      {"ア", "ヂ", -1},      {"表a", "表A", 0},
+      {"ア", "ヂ", -1},
+      {"表a", "表A", 0},
   };
   for (const Case& c : cases) {
     const int result = platform::CompareTextIgnoringCase(c.a, c.b);
@@ -266,10 +283,10 @@ TEST(ListGrid, ArrowKeysMoveAndExtendTheSelectionAndKeepItVisible) {
     int top;
   };
   const Step steps[] = {
-      {GridKey::Down, false, {1, 1}, 1, 0},     {GridKey::Down, true, {1, 2}, 2, 0},
+      {GridKey::Down, false, {1, 1}, 1, 0},      {GridKey::Down, true, {1, 2}, 2, 0},
       {GridKey::PageDown, true, {1, 14}, 14, 3}, {GridKey::Up, false, {13, 13}, 13, 3},
-      {GridKey::End, false, {39, 39}, 39, 28},  {GridKey::Home, true, {0, 39}, 0, 0},
-      {GridKey::Up, false, {0, 0}, 0, 0},       {GridKey::PageUp, false, {0, 0}, 0, 0},
+      {GridKey::End, false, {39, 39}, 39, 28},   {GridKey::Home, true, {0, 39}, 0, 0},
+      {GridKey::Up, false, {0, 0}, 0, 0},        {GridKey::PageUp, false, {0, 0}, 0, 0},
   };
   for (const Step& s : steps) {
     EXPECT_TRUE(f.grid.KeyDownByUser(s.key, s.shift));

@@ -80,7 +80,9 @@ class SiteListEditorTest : public ::testing::Test {
     dialog.Close();
   }
   // A click as the message loop delivers it: an error is reported, not thrown.
-  void Click(platform::Button& button) { m.application.Guarded([&] { button.Click(); }); }
+  void Click(platform::Button& button) {
+    m.application.Guarded([&] { button.Click(); });
+  }
 
   // The list file of the rows, written as the default list, and the dialog shown over it.
   void ShowList(const Rows& rows) {
@@ -90,8 +92,8 @@ class SiteListEditorTest : public ::testing::Test {
   static Rows Numbered(int count) {
     Rows rows;
     for (int i = 1; i <= count; ++i) {
-      rows.push_back({std::to_string(i), "name" + std::to_string(i), "http://s" +
-                      std::to_string(i) + "/?q=", "選択範囲", "UTF-8"});
+      rows.push_back({std::to_string(i), "name" + std::to_string(i),
+                      "http://s" + std::to_string(i) + "/?q=", "選択範囲", "UTF-8"});
     }
     return rows;
   }
@@ -112,10 +114,10 @@ TEST_F(SiteListEditorTest, HasItsControls) {
   EXPECT_EQ(dialog.Caption(), "メニューリスト");
   EXPECT_EQ(dialog.ClientSize(), (platform::Size{792, 362}));
   const std::pair<platform::Button*, const char*> buttons[] = {
-      {&dialog.BTN_INS_END, "追加"}, {&dialog.BTN_INS, "選択行挿入"},
+      {&dialog.BTN_INS_END, "追加"},   {&dialog.BTN_INS, "選択行挿入"},
       {&dialog.BTN_DEL, "選択行削除"}, {&dialog.BTN_NO_INI, "No設定"},
-      {&dialog.BTN_COPY, "コピー"},  {&dialog.BTN_CANCEL, "閉じる"},
-      {&dialog.BTN_LOAD, "読込"},    {&dialog.BTN_SAVE, "保存"}};
+      {&dialog.BTN_COPY, "コピー"},    {&dialog.BTN_CANCEL, "閉じる"},
+      {&dialog.BTN_LOAD, "読込"},      {&dialog.BTN_SAVE, "保存"}};
   for (const auto& [button, caption] : buttons) {
     EXPECT_EQ(button->Caption(), caption);
     EXPECT_EQ(button->GetBounds().width, 66);
@@ -128,8 +130,7 @@ TEST_F(SiteListEditorTest, HasItsControls) {
   for (int c = 0; c < 5; ++c) EXPECT_EQ(dialog.ListGrid.Column(c).caption, captions[c]);
   EXPECT_EQ(dialog.ListGrid.Column(0).align, platform::TextAlign::Center);
   EXPECT_EQ(dialog.ListGrid.Column(3).colour, platform::GridColour::ButtonFace);
-  EXPECT_EQ(dialog.ListGrid.Column(4).items,
-            (std::vector<std::string>{"なし", "EUC-JP", "UTF-8"}));
+  EXPECT_EQ(dialog.ListGrid.Column(4).items, (std::vector<std::string>{"なし", "EUC-JP", "UTF-8"}));
   EXPECT_EQ(dialog.ListGrid.FixedColumnCount(), 1);
   EXPECT_EQ(dialog.ListGrid.GetBounds().width, 777);
   EXPECT_EQ(dialog.ListGrid.GetBounds().height, 276);
@@ -183,9 +184,8 @@ TEST_F(SiteListEditorTest, ShowOfADefaultListThatCannotBeReadReportsAndKeepsTheG
     }
   } files;
   files.AddFile(kDefaultList, "1,a,b,c,d\r\n");
-  platform::Platform patched{files,         m.folders,  m.codePage, m.registry,
-                             m.shell,       m.ui,       m.process,  m.popupForm,
-                             m.application, m.fileDialogs};
+  platform::Platform patched{files, m.folders, m.codePage,  m.registry,    m.shell,
+                             m.ui,  m.process, m.popupForm, m.application, m.fileDialogs};
   TfmIE_List other(patched, page);
   other.ListGrid.SetCell(0, 1, "kept");
   other.Show();
@@ -217,8 +217,8 @@ TEST_F(SiteListEditorTest, InsertPutsAsManyRowsAsSelectedInFrontAndNumbersTheFir
   dialog.ListGrid.SelectRows(3, 1);
   Click(dialog.BTN_INS);
   EXPECT_EQ(Column(0), (std::vector<std::string>{"1", "8", "", "", "2", "3", "4", "5"}));
-  EXPECT_EQ(Column(3), (std::vector<std::string>{"選択範囲", "通常", "", "", "選択範囲",
-                                                 "選択範囲", "選択範囲", "選択範囲"}));
+  EXPECT_EQ(Column(3), (std::vector<std::string>{"選択範囲", "通常", "", "", "選択範囲", "選択範囲",
+                                                 "選択範囲", "選択範囲"}));
   EXPECT_EQ(Column(4)[1], "なし");
   EXPECT_EQ(dialog.ListGrid.Selection(), (RowRange{4, 6})) << "the selected rows moved down";
   EXPECT_EQ(UrlWidth(), 388);

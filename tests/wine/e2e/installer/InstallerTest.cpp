@@ -4,9 +4,9 @@
 // away every file and registry entry of ours, and leaves the entries that name another
 // program and the files that the user put into the folder.
 #include <windows.h>
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <optional>
 #include <string>
@@ -23,7 +23,8 @@ constexpr const wchar_t* kClsid = L"{3C9B1E70-5A2D-4E86-9F41-B7D2C6A8E015}";
 constexpr const wchar_t* kOtherClsid = L"{00000000-1111-2222-3333-444444444444}";
 constexpr const wchar_t* kUninstallKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\TobrinPlus";
-constexpr const wchar_t* kViewSourceKey = L"SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
+constexpr const wchar_t* kViewSourceKey =
+    L"SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor";
 constexpr const wchar_t* kEditorNameKey =
     L"SOFTWARE\\Microsoft\\Internet Explorer\\View Source Editor\\Editor Name";
 const wchar_t* const kHandlerKeys[] = {L"*\\shellex\\ContextMenuHandlers\\TobrinPlus",
@@ -44,8 +45,8 @@ std::wstring InFolder(const wchar_t* name) { return InstallFolder() + L"\\" + na
 std::optional<std::wstring> ReadText(HKEY root, const std::wstring& key, const wchar_t* name) {
   wchar_t buffer[4096];
   DWORD size = sizeof buffer;
-  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr,
-                   buffer, &size) != ERROR_SUCCESS) {
+  if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, buffer,
+                   &size) != ERROR_SUCCESS) {
     return std::nullopt;
   }
   return std::wstring(buffer);
@@ -77,9 +78,9 @@ void WriteText(HKEY root, const std::wstring& key, const wchar_t* name, const st
             ERROR_SUCCESS)
       << Narrow(key);
   const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-  EXPECT_EQ(RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           bytes),
-            ERROR_SUCCESS);
+  EXPECT_EQ(
+      RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes),
+      ERROR_SUCCESS);
   RegCloseKey(opened);
 }
 
@@ -150,8 +151,7 @@ void RunToTheEnd(const std::wstring& program, const std::wstring& arguments) {
 
 void Install() {
   // /D names the folder; it must come last and stand without quotes.
-  RunToTheEnd(e2e::WindowsPathOfHostPath(TOBRIN_INSTALLER_HOST_PATH),
-              L"/S /D=" + InstallFolder());
+  RunToTheEnd(e2e::WindowsPathOfHostPath(TOBRIN_INSTALLER_HOST_PATH), L"/S /D=" + InstallFolder());
 }
 
 void Uninstall() {
@@ -231,7 +231,8 @@ TEST_F(InstallerTest, UninstallLeavesWhatNamesAnotherProgramAndTheUsersFiles) {
   EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, ServerKey(), L""), L"C:\\Other\\other.dll");
 
   EXPECT_TRUE(e2e::FileExists(InFolder(L"mine.csv")));
-  for (const wchar_t* name : {L"Tobrin.exe", L"TobrinPlus.exe", L"MenuList.csv", L"Uninstall.exe"}) {
+  for (const wchar_t* name :
+       {L"Tobrin.exe", L"TobrinPlus.exe", L"MenuList.csv", L"Uninstall.exe"}) {
     EXPECT_FALSE(e2e::FileExists(InFolder(name))) << Narrow(name);
   }
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
