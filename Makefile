@@ -41,7 +41,10 @@ bench: deps
 	cmake --build --preset bench
 	scripts/run-benchmarks.sh build/bench
 
-bench-wine: windows ; scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_startup_bench.exe
+# Tobrin's start-up, and the Explorer component's menu against one profile read.
+bench-wine: windows
+	scripts/with-wine.sh wine build/windows/tests/wine/e2e/e2e_startup_bench.exe
+	scripts/with-wine.sh wine build/windows/tests/wine/shellext/shellext_bench.exe
 
 run: deps windows
 	scripts/with-wine.sh scripts/run-demo.sh

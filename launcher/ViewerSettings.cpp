@@ -18,16 +18,30 @@ ViewerSettings ReadViewerSettings(const TIniGT& settings) {
   return viewers;
 }
 
-std::string BuildViewerParameters(std::string_view options, std::string_view path) {
-  std::string parameters;
+namespace {
+
+template <typename Char>
+std::basic_string<Char> JoinViewerParameters(std::basic_string_view<Char> options,
+                                             std::basic_string_view<Char> path) {
+  std::basic_string<Char> parameters;
   parameters.reserve(options.size() + path.size() + 4);
   if (!options.empty()) {
-    parameters += ' ';
+    parameters += Char(' ');
     parameters += options;
-    parameters += ' ';
+    parameters += Char(' ');
   }
-  parameters += '"';
+  parameters += Char('"');
   parameters += path;
-  parameters += '"';
+  parameters += Char('"');
   return parameters;
+}
+
+}  // namespace
+
+std::string BuildViewerParameters(std::string_view options, std::string_view path) {
+  return JoinViewerParameters(options, path);
+}
+
+std::u16string BuildViewerParameters(std::u16string_view options, std::u16string_view path) {
+  return JoinViewerParameters(options, path);
 }

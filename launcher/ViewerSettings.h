@@ -29,3 +29,5 @@ ViewerSettings ReadViewerSettings(const TIniGT& settings);
 // The viewer's start parameters: with options " <options> \"<path>\"", without "\"<path>\"".
 // The path is always whole: a shortened path would name another file.
 std::string BuildViewerParameters(std::string_view options, std::string_view path);
+// The same rule in UTF-16, for paths that code page 932 cannot hold (Explorer's selection).
+std::u16string BuildViewerParameters(std::u16string_view options, std::u16string_view path);

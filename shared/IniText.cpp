@@ -115,6 +115,34 @@ std::optional<std::string> FindIniValue(std::string_view fileBytes, std::string_
   return std::string(fileBytes.substr(place.valueBegin, place.entryLine.end - place.valueBegin));
 }
 
+std::vector<std::optional<std::string_view>> FindIniValues(std::string_view fileBytes,
+                                                           std::span<const IniKeyName> keys) {
+  std::vector<std::optional<std::string_view>> values(keys.size());
+  // Per key: whether a section of its section's name has begun before (only the first one
+  // counts, as for FindIniValue), and whether the section now open is that first one.
+  std::vector<bool> sectionMet(keys.size(), false);
+  std::vector<bool> inFirstSection(keys.size(), false);
+  for (std::size_t pos = FirstLineStart(fileBytes); pos < fileBytes.size();) {
+    const Line line = LineAt(fileBytes, pos);
+    pos = line.next;
+    const LineMeaning meaning = Classify(fileBytes, line);
+    if (meaning.kind == LineMeaning::kSection) {
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        const bool named = EqualIgnoringAsciiCase(keys[i].section, meaning.name);
+        inFirstSection[i] = named && !sectionMet[i];
+        sectionMet[i] = sectionMet[i] || named;
+      }
+    } else if (meaning.kind == LineMeaning::kEntry) {
+      for (std::size_t i = 0; i < keys.size(); ++i) {
+        if (inFirstSection[i] && !values[i] && EqualIgnoringAsciiCase(keys[i].key, meaning.name)) {
+          values[i] = fileBytes.substr(meaning.valueBegin, line.end - meaning.valueBegin);
+        }
+      }
+    }
+  }
+  return values;
+}
+
 std::string SetIniValue(std::string_view fileBytes, std::string_view section,
                         std::string_view key, std::string_view value) {
   value = FirstLineOf(value);

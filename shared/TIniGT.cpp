@@ -72,16 +72,9 @@ void TIniGT::WriteEntries(const std::string& section,
   if (!files_.ReplaceFileWith(path_, bytes)) throw CannotWriteError(path_);
 }
 
-// Read as the old component did: "0x"/"0X" stands for "$" in a text longer than two
-// characters. Blanks around the number are ignored, as the system's profile functions never
-// passed them on.
 int TIniGT::ReadInteger(const std::string& section, const std::string& key,
                         int defaultValue) const {
-  std::string text(TrimBlanks(ReadString(section, key, "")));
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-    text.replace(0, 2, "$");
-  }
-  return ParseInteger(text).value_or(defaultValue);
+  return ConvertSettingsInteger(ReadString(section, key, ""), defaultValue);
 }
 
 void TIniGT::WriteInteger(const std::string& section, const std::string& key, int value) {
@@ -98,6 +91,17 @@ void TIniGT::WriteFormPosition(const std::string& section, const std::string& pr
                                const FormPosition& window) {
   WriteEntries(section, {{prefix + ".X", std::to_string(window.Left)},
                          {prefix + ".Y", std::to_string(window.Top)}});
+}
+
+// Read as the old component did: "0x"/"0X" stands for "$" in a text longer than two
+// characters. Blanks around the number are ignored, as the system's profile functions never
+// passed them on.
+int ConvertSettingsInteger(std::string_view storedText, int defaultValue) {
+  std::string text(TrimBlanks(storedText));
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    text.replace(0, 2, "$");
+  }
+  return ParseInteger(text).value_or(defaultValue);
 }
 
 std::string SettingsFileNameForProgram(const std::string& executableName) {

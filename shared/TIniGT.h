@@ -2,6 +2,7 @@
 // The settings access object: every read or write opens the settings file for that one call.
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "platform/FileSystem.h"
@@ -45,6 +46,10 @@ class TIniGT {
   platform::FileSystem& files_;
   std::string path_;
 };
+
+// The stored text of an integer setting as ReadInteger converts it: decimal, or hexadecimal
+// after "$", "0x" or "0X", blanks around it ignored; the default when empty or not a number.
+int ConvertSettingsInteger(std::string_view storedText, int defaultValue);
 
 // A switch is on only when its stored value is exactly 1.
 inline bool IsSwitchOn(int value) { return value == 1; }

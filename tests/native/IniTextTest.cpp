@@ -10,6 +10,10 @@ namespace {
 
 using std::string_literals::operator""s;
 
+std::optional<std::string> OwnedValue(const std::optional<std::string_view>& value) {
+  return value ? std::optional<std::string>(*value) : std::nullopt;
+}
+
 struct FindCase {
   const char* what;
   std::string file;
@@ -56,6 +60,25 @@ TEST(IniText, FindsTheValueAsWritten) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FindIniValue(c.file, c.section, c.key), c.value) << c.what;
+    const IniKeyName keys[] = {{c.section, c.key}};
+    EXPECT_EQ(OwnedValue(FindIniValues(c.file, keys)[0]), c.value) << c.what << " (one pass)";
+  }
+}
+
+// Many keys of several sections from one pass give what one lookup per key gives: only the
+// first section of a name counts, the first entry of a key wins, names match in any case.
+TEST(IniText, OnePassFindsWhatSingleLookupsFind) {
+  const std::string file =
+      "K=outside\r\n[CHK]\r\nCHK_SUB=1\r\nchk_sub=2\r\n[EDIT]\r\nE[0]=a\r\n[chk]\r\n"
+      "CHK_VIEW=1\r\n[Edit]\r\nE[1]=b\r\n[X]\r\nCHK_SUB=3\r\n[EDIT]\r\nE[2]=c\r\n";
+  const IniKeyName keys[] = {{"CHK", "CHK_SUB"}, {"CHK", "CHK_VIEW"}, {"EDIT", "E[0]"},
+                             {"EDIT", "E[1]"},   {"edit", "e[0]"},    {"X", "chk_sub"},
+                             {"CHK", "K"},       {"Y", "K"},          {"EDIT", "E[2]"}};
+  const auto values = FindIniValues(file, keys);
+  ASSERT_EQ(values.size(), std::size(keys));
+  for (std::size_t i = 0; i < std::size(keys); ++i) {
+    EXPECT_EQ(OwnedValue(values[i]), FindIniValue(file, keys[i].section, keys[i].key))
+        << keys[i].section << " " << keys[i].key;
   }
 }
 
@@ -146,6 +169,12 @@ TEST(IniText, SetThenFindOnRandomFiles) {
     const std::string expected = value.substr(0, value.find_first_of("\r\n"));
     const std::string written = SetIniValue(file, section, key, value);
     ASSERT_EQ(FindIniValue(written, section, key), expected) << testing::PrintToString(file);
+    const IniKeyName asked[] = {{section, key}, {names[0], keys[0]}, {names[3], keys[3]}};
+    const auto values = FindIniValues(written, asked);
+    for (std::size_t i = 0; i < std::size(asked); ++i) {
+      ASSERT_EQ(OwnedValue(values[i]), FindIniValue(written, asked[i].section, asked[i].key))
+          << testing::PrintToString(written);
+    }
   }
 }
 
