@@ -1,6 +1,6 @@
 #include "launcher/MenuSettings.h"
 
-#include "launcher/IndexedKey.h"
+#include "shared/IndexedKey.h"
 
 MenuSettings ReadMenuSettings(const TIniGT& settings) {
   MenuSettings menu;

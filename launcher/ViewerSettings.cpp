@@ -1,6 +1,6 @@
 #include "launcher/ViewerSettings.h"
 
-#include "launcher/IndexedKey.h"
+#include "shared/IndexedKey.h"
 
 const ViewerSlot& ViewerSettings::Selected() const {
   return slots[selected >= 0 && selected < kViewerSlotCount ? selected : 0];

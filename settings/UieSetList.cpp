@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "settings/UieSet.h"
 #include "shared/PathText.h"
 #include "shared/ProductTexts.h"
 #include "shared/TbError.h"
@@ -87,6 +88,12 @@ int ItemPositionIgnoringCase(const std::vector<std::string>& items, const std::s
 }
 
 }  // namespace
+
+TfmIE_List::TfmIE_List(platform::Platform& platform, TfmIE_Set& fmIE_Set)
+    : TfmIE_List(platform, [&fmIE_Set](int slot) {
+        const TfmIE_Set::SiteControls site = fmIE_Set.Site(slot);
+        return SiteSlotFields{site.url, site.target, site.encoding, site.name};
+      }) {}
 
 TfmIE_List::TfmIE_List(platform::Platform& platform, std::function<SiteSlotFields(int)> siteSlot)
     : Form("fmIE_List", "メニューリスト", {792, 362}, platform::FormStyle::Dialog),

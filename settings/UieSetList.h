@@ -13,6 +13,8 @@
 #include "platform/forms/ListGrid.h"
 #include "shared/SiteListFile.h"
 
+class TfmIE_Set;
+
 // The controls of one site slot of the site page that "コピー" writes into. Its enabled box
 // is not among them: a copy never touches it.
 struct SiteSlotFields {
@@ -33,13 +35,9 @@ class TfmIE_List : public platform::Form {
   // The most rows, caption row included, that the grid shows without a scroll bar.
   static constexpr int kRowsWithoutScrollBar = 13;
 
-  // The dialog over a site page that has Site(i) give the controls of slot i (i = 0..4).
-  template <typename SitePage>
-  TfmIE_List(platform::Platform& platform, SitePage& fmIE_Set)
-      : TfmIE_List(platform, [&fmIE_Set](int slot) {
-          auto site = fmIE_Set.Site(slot);
-          return SiteSlotFields{site.url, site.target, site.encoding, site.name};
-        }) {}
+  // The dialog over the site page, whose slots "コピー" fills.
+  TfmIE_List(platform::Platform& platform, TfmIE_Set& fmIE_Set);
+  // The dialog over any holder of site slots: `siteSlot` gives the controls of slot 0..4.
   TfmIE_List(platform::Platform& platform, std::function<SiteSlotFields(int)> siteSlot);
 
   platform::Button BTN_INS_END;

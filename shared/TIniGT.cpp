@@ -59,16 +59,17 @@ std::string TIniGT::ReadString(const std::string& section, const std::string& ke
 
 void TIniGT::WriteString(const std::string& section, const std::string& key,
                          const std::string& value) {
-  WriteEntries(section, {{key, value}});
+  WriteEntries({{section, key, value}});
 }
 
-void TIniGT::WriteEntries(const std::string& section,
-                          std::initializer_list<std::pair<std::string, std::string>> entries) {
+void TIniGT::WriteEntries(const std::vector<IniEntry>& entries) {
   std::optional<std::string> file = files_.ReadWholeFile(path_);
   // A file that exists but cannot be read is not replaced by one holding only these entries.
   if (!file && files_.FileExists(path_)) throw CannotWriteError(path_);
   std::string bytes = file ? std::move(*file) : std::string();
-  for (const auto& [key, value] : entries) bytes = SetIniValue(bytes, section, key, value);
+  for (const IniEntry& entry : entries) {
+    bytes = SetIniValue(bytes, entry.section, entry.key, entry.value);
+  }
   if (!files_.ReplaceFileWith(path_, bytes)) throw CannotWriteError(path_);
 }
 
@@ -89,8 +90,8 @@ void TIniGT::ReadFormPosition(const std::string& section, const std::string& pre
 
 void TIniGT::WriteFormPosition(const std::string& section, const std::string& prefix,
                                const FormPosition& window) {
-  WriteEntries(section, {{prefix + ".X", std::to_string(window.Left)},
-                         {prefix + ".Y", std::to_string(window.Top)}});
+  WriteEntries({{section, prefix + ".X", std::to_string(window.Left)},
+                {section, prefix + ".Y", std::to_string(window.Top)}});
 }
 
 // Read as the old component did: "0x"/"0X" stands for "$" in a text longer than two

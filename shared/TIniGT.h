@@ -1,9 +1,9 @@
 #pragma once
 // The settings access object: every read or write opens the settings file for that one call.
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -11,6 +11,13 @@
 struct FormPosition {
   int Left = 0;
   int Top = 0;
+};
+
+// One entry of a write of several entries at once.
+struct IniEntry {
+  std::string section;
+  std::string key;
+  std::string value;
 };
 
 class TIniGT {
@@ -32,6 +39,11 @@ class TIniGT {
   int ReadInteger(const std::string& section, const std::string& key, int defaultValue) const;
   void WriteInteger(const std::string& section, const std::string& key, int value);
 
+  // Sets the entries in their order in a single replacement of the file, which then holds the
+  // same bytes as after writing them one by one; when the write is refused (TbError as for
+  // WriteString), the file keeps all its old entries.
+  void WriteEntries(const std::vector<IniEntry>& entries);
+
   // Keys prefix + ".X" and prefix + ".Y"; each read defaults to the window's current value.
   void ReadFormPosition(const std::string& section, const std::string& prefix,
                         FormPosition& window) const;
@@ -39,10 +51,6 @@ class TIniGT {
                          const FormPosition& window);
 
  private:
-  // Sets the entries of one section in a single replacement of the file.
-  void WriteEntries(const std::string& section,
-                    std::initializer_list<std::pair<std::string, std::string>> entries);
-
   platform::FileSystem& files_;
   std::string path_;
 };

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "launcher/IndexedKey.h"
+#include "shared/IndexedKey.h"
 #include "shared/IniText.h"
 #include "text/Sjis.h"
 #include "shared/TIniGT.h"

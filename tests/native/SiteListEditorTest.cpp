@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,10 @@ class SiteListEditorTest : public ::testing::Test {
  protected:
   platform::memory::MemoryPlatform m;
   SitePage page;
-  TfmIE_List dialog{m.platform, page};
+  TfmIE_List dialog{m.platform, [this](int slot) {
+                      SitePage::Slot& s = *page.slots.at(slot);
+                      return SiteSlotFields{s.url, s.target, s.encoding, s.name};
+                    }};
 
   SiteListEditorTest() {
     m.files.AddFolder(kFolder);
@@ -186,7 +190,7 @@ TEST_F(SiteListEditorTest, ShowOfADefaultListThatCannotBeReadReportsAndKeepsTheG
   files.AddFile(kDefaultList, "1,a,b,c,d\r\n");
   platform::Platform patched{files, m.folders, m.codePage,  m.registry,    m.shell,
                              m.ui,  m.process, m.popupForm, m.application, m.fileDialogs};
-  TfmIE_List other(patched, page);
+  TfmIE_List other(patched, [](int) -> SiteSlotFields { throw std::logic_error("no copy"); });
   other.ListGrid.SetCell(0, 1, "kept");
   other.Show();
   EXPECT_EQ(m.application.reportedErrors,

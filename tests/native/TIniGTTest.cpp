@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/memory/MemoryFileSystem.h"
 #include "shared/TbError.h"
@@ -91,6 +92,32 @@ TEST_F(TIniGTTest, FormPositionIsWrittenInOneStepAndReadBack) {
   settingsProgram.ReadFormPosition("FORM", "Form", window);
   EXPECT_EQ(window.Left, -5);
   EXPECT_EQ(window.Top, 220);
+}
+
+// Several entries of several sections in one replacement: the same bytes as writing them one
+// by one, and none of them when the write is refused.
+TEST_F(TIniGTTest, EntriesAreWrittenTogetherOrNotAtAll) {
+  const std::vector<IniEntry> entries{{"CHK", "CHK_IE", "1"},
+                                      {"EDIT", "IE_View_E[0]", "C:\\表\\v.exe"},
+                                      {"chk", "CHK_IE_Set_S[0]", "0"},
+                                      {"CHK", "Chk_IE", "2"}};
+  const std::string start = "; note\r\n[EDIT]\r\nIE_Set_U[0]=x\r\n";
+  const std::string path = kFolder + "TobrinPlus.ini";
+  MemoryFileSystem oneByOneFiles;
+  oneByOneFiles.AddFile(path, start);
+  TIniGT oneByOne(oneByOneFiles, kFolder, "TobrinPlus.ini");
+  for (const IniEntry& entry : entries) oneByOne.WriteString(entry.section, entry.key, entry.value);
+
+  files.AddFile(path, start);
+  const int writesBefore = files.WriteCount();
+  launcher.WriteEntries(entries);
+  EXPECT_EQ(files.WriteCount(), writesBefore + 1);
+  EXPECT_EQ(files.Read(path), oneByOneFiles.Read(path));
+
+  files.AddFile(path, start);
+  files.RefuseWrites(path);
+  EXPECT_THROW(launcher.WriteEntries(entries), TbError);
+  EXPECT_EQ(files.Read(path), start);
 }
 
 TEST_F(TIniGTTest, RefusedWriteRaisesAndKeepsTheFile) {
