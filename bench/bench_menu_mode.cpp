@@ -55,7 +55,6 @@ struct Installed {
     m.files.AddFile(std::string(kProgramFolder) + "TobrinPlus.ini", kSettings);
     m.files.AddFile(kHandOffPath, "http%3A//www.example.jp/%u65E5<DELIMITER>www.example.jp"
                                   "<DELIMITER><p>" + text + "</p><DELIMITER>" + text);
-    m.popupForm.losesActivation = false;  // no choice: the menu closes, the loop ends
   }
 };
 
@@ -105,7 +104,9 @@ void BM_WholeMenuMode(benchmark::State& state) {
   Installed installed(state.range(0));
   for (auto _ : state) {
     RunTobrin(installed.m.platform);
-    installed.m.popupForm.popups.clear();
+    installed.m.popupMenu.popups.clear();
+    installed.m.application.runForms.clear();
+    installed.m.application.createdForms.clear();
   }
   state.SetBytesProcessed(state.iterations() * state.range(0));
 }

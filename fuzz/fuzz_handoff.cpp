@@ -48,7 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   m.files.AddFile(std::string(kTemp) + "Tobrin_Menu.tmp", bytes);
   m.folders.SetKernelTempPath(kTemp);
   m.process.programPath = std::string(kProgramFolder) + "Tobrin.exe";
-  m.popupForm.choice = size == 0 ? 0 : data[0] % 10;
+  m.popupMenu.choice = size == 0 ? 0 : data[0] % 10;
   RunTobrin(m.platform);
 
   for (const std::string& file : m.files.AllFiles()) {

@@ -8,7 +8,7 @@
 
 #include "launcher/HandOffFile.h"
 #include "launcher/MenuSettings.h"
-#include "platform/PopupForm.h"
+#include "platform/PopupMenu.h"
 
 // Fixed positions of the entries; the click handler tells the entries apart by them.
 constexpr int kSelectionSourceEntry = 0;

@@ -31,15 +31,18 @@ void RunMenuMode(platform::Platform& platform) {
                         launcher_text::kHandOffFieldsBad, platform::MessageIcon::Error);
     return;
   }
+  platform.application.SetTitle(std::string(product_text::kTitle));
   TfmIE_Menu fmIE_Menu(platform, tempFolder, HandOffValuesOf(std::move(fields)));
-  platform.popupForm.Run(std::string(product_text::kTitle), fmIE_Menu);
+  platform.application.CreateForm(fmIE_Menu);
+  fmIE_Menu.FormCreate();
+  platform.application.Run(fmIE_Menu);
 }
 
 }  // namespace
 
 int RunTobrin(platform::Platform& platform) {
-  // Whatever escapes is reported here; in menu mode the popup form's Run already reports
-  // what escapes its handlers and goes on.
+  // Whatever escapes is reported here; in menu mode the application's Run already reports
+  // what escapes the form's handlers and goes on.
   try {
     const std::vector<std::string> arguments = platform.process.Arguments();
     if (arguments.size() == 1) {

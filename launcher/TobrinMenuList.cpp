@@ -14,36 +14,42 @@
 
 TfmIE_Menu::TfmIE_Menu(platform::Platform& platform, std::string tempFolder,
                        HandOffValues handOff)
-    : IniGT_IE_Menu(platform.files, std::string(FolderPart(platform.process.ProgramPath())),
+    : Form("fmIE_Menu", "IE拡張メニュー", {0, 0}, platform::FormStyle::Popup),
+      IniGT_IE_Menu(platform.files, std::string(FolderPart(platform.process.ProgramPath())),
                     std::string(product_text::kSettingsFileName)),
       platform_(platform),
       tempFolder_(std::move(tempFolder)),
-      handOff_(std::move(handOff)) {}
-
-void TfmIE_Menu::FormCreate() { endsOnDeactivate_ = true; }
-
-void TfmIE_Menu::OnDeactivate() {
-  if (endsOnDeactivate_) AppDeactivate();
+      handOff_(std::move(handOff)) {
+  OnShow = [this] { FormShow(); };
 }
 
-void TfmIE_Menu::AppDeactivate() { platform_.popupForm.Terminate(); }
+TfmIE_Menu::~TfmIE_Menu() { platform_.application.OnDeactivate = nullptr; }
 
-void TfmIE_Menu::PM_IEPopup() { platform_.popupForm.MakeTopmost(); }
+void TfmIE_Menu::FormCreate() {
+  platform_.application.OnDeactivate = [this] { AppDeactivate(); };
+}
+
+void TfmIE_Menu::AppDeactivate() { platform_.application.Terminate(); }
+
+void TfmIE_Menu::PM_IEPopup() { SetTopmost(true); }
 
 void TfmIE_Menu::ReadSettings() { settings_ = ReadMenuSettings(IniGT_IE_Menu); }
 
 void TfmIE_Menu::FormShow() {
   const platform::Point cursor = platform_.ui.CursorPos();
-  platform_.popupForm.MoveTo(cursor);
+  SetPosition(cursor);
   ReadSettings();
   PM_IE = PlanMenu(settings_, !handOff_.selectionHtml.empty());
 
   if (OffersAnything(PM_IE)) {
-    platform_.popupForm.Popup(PM_IE, cursor);
+    PM_IEPopup();
+    if (const auto chosen = platform_.popupMenu.Track(*this, PM_IE, cursor)) {
+      PopupMenuClick(*chosen);
+    }
   } else {
     ShowLauncherMessage(platform_.ui, platform_.ui.DesktopWindow(), launcher_text::kMenuEmpty,
                         platform::MessageIcon::Warning);
-    platform_.popupForm.Terminate();
+    platform_.application.Terminate();
   }
 }
 
@@ -53,7 +59,7 @@ void TfmIE_Menu::PopupMenuClick(int position) {
     PerformEntry(position);
   }
   platform_.ui.ProcessMessages();
-  platform_.popupForm.Terminate();
+  platform_.application.Terminate();
 }
 
 void TfmIE_Menu::PerformEntry(int position) {

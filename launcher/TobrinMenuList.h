@@ -10,16 +10,16 @@
 #include "launcher/MenuPlan.h"
 #include "launcher/MenuSettings.h"
 #include "platform/Platform.h"
+#include "platform/forms/Form.h"
 #include "shared/TIniGT.h"
 
-class TfmIE_Menu : public platform::PopupFormEvents {
+class TfmIE_Menu : public platform::Form {
  public:
   // The menu works on the values of the hand-off file that the start checked, read from the
   // temporary folder (ending in a backslash); the file is not read a second time, so the
   // menu always belongs to the page that was checked.
   TfmIE_Menu(platform::Platform& platform, std::string tempFolder, HandOffValues handOff);
-  TfmIE_Menu(const TfmIE_Menu&) = delete;  // the text forms look into the hand-off values
-  TfmIE_Menu& operator=(const TfmIE_Menu&) = delete;
+  ~TfmIE_Menu() override;
 
   void FormCreate();
   void FormShow();
@@ -33,19 +33,12 @@ class TfmIE_Menu : public platform::PopupFormEvents {
   // The menu's entries as last popped up, at their fixed positions.
   std::vector<platform::MenuItem> PM_IE;
 
-  void OnCreate() override { FormCreate(); }
-  void OnShow() override { FormShow(); }
-  void OnDeactivate() override;
-  void OnPopup() override { PM_IEPopup(); }
-  void OnClick(int position) override { PopupMenuClick(position); }
-
  private:
   void PerformEntry(int position);
   void ShowSelection(const std::string& content);
   void OpenSite(int site);
 
   platform::Platform& platform_;
-  bool endsOnDeactivate_ = false;
   std::string tempFolder_;
   HandOffValues handOff_;
   MenuSettings settings_;

@@ -5,7 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/FileDialogs.h"
 #include "platform/FileSystem.h"
-#include "platform/PopupForm.h"
+#include "platform/PopupMenu.h"
 #include "platform/Process.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -22,7 +22,7 @@ struct Platform {
   Shell& shell;
   Ui& ui;
   Process& process;
-  PopupForm& popupForm;
+  PopupMenu& popupMenu;
   Application& application;
   FileDialogs& fileDialogs;
 };

@@ -47,4 +47,16 @@ wineserver -p
 # standard streams and outlive it; start them here with no streams of the caller's, or a test
 # runner that reads a test's output would wait for them forever.
 wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+# The forms ask for "ＭＳ Ｐゴシック", a Windows font that Wine lacks: the prefix substitutes the
+# installed Japanese font (fonts-ipafont-gothic) for it and its kin, so that captions keep
+# their look and size. Done once per prefix; the marker names the mapping's version.
+fonts_marker="$WINEPREFIX/.tobrin-font-replacements-1"
+if [ ! -f "$fonts_marker" ]; then
+  for face in "ＭＳ Ｐゴシック=IPAPGothic" "ＭＳ ゴシック=IPAGothic" "MS PGothic=IPAPGothic" \
+              "MS Gothic=IPAGothic" "MS UI Gothic=IPAPGothic"; do
+    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" /d "${face#*=}" /f \
+      </dev/null >/dev/null 2>&1 || true
+  done
+  touch "$fonts_marker"
+fi
 "$@"

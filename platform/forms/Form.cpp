@@ -8,6 +8,10 @@ namespace platform {
 Form::Form(std::string name, std::string caption, Size clientSize, FormStyle style)
     : name_(std::move(name)), caption_(std::move(caption)), clientSize_(clientSize), style_(style) {}
 
+Form::~Form() {
+  if (peer_ != nullptr) peer_->Release();
+}
+
 void Form::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   if (peer_ != nullptr) peer_->Refresh();
@@ -22,6 +26,11 @@ Control* Form::FindControl(const std::string& name) const {
 
 void Form::SetPosition(Point position) {
   position_ = position;
+  if (peer_ != nullptr) peer_->Refresh();
+}
+
+void Form::SetTopmost(bool topmost) {
+  topmost_ = topmost;
   if (peer_ != nullptr) peer_->Refresh();
 }
 

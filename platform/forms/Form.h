@@ -29,6 +29,8 @@ class FormPeer {
   virtual void Refresh() = 0;  // caption or position changed
   virtual void Show() = 0;
   virtual void Hide() = 0;     // the form has been closed
+  // The form is being destroyed (its controls already are): the window goes with it.
+  virtual void Release() = 0;
 };
 
 class Form {
@@ -36,7 +38,7 @@ class Form {
   Form(std::string name, std::string caption, Size clientSize, FormStyle style);
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
-  virtual ~Form() = default;
+  virtual ~Form();
 
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
@@ -54,6 +56,10 @@ class Form {
   void SetPosition(Point position);
   // The user moved the window; Position follows without moving it again.
   void MovedByUser(Point position) { position_ = position; }
+
+  // Whether the window stays in front of all other windows (an owner of popup menus).
+  bool Topmost() const { return topmost_; }
+  void SetTopmost(bool topmost);
 
   bool Shown() const { return shown_; }
   // Shows the form, then runs OnShow.
@@ -91,6 +97,7 @@ class Form {
   std::vector<Control*> controls_;
   Point position_;
   bool shown_ = false;
+  bool topmost_ = false;
   Control* focused_ = nullptr;
   TabControl* host_ = nullptr;
   WindowHandle handle_ = 0;

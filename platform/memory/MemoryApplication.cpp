@@ -9,8 +9,13 @@ void MemoryApplication::CreateForm(Form& form) {
 }
 
 void MemoryApplication::Run(Form& mainForm) {
+  runForms.push_back(mainForm.Name());
+  const int terminatesBefore = terminateCount;
   Guarded([&] { mainForm.Show(); });
   if (userSession) Guarded(userSession);
+  if (losesActivation && terminateCount == terminatesBefore && OnDeactivate) {
+    Guarded(OnDeactivate);
+  }
   if (mainForm.Shown()) Guarded([&] { mainForm.Close(); });
 }
 

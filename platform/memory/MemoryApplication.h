@@ -3,7 +3,7 @@
 // the main form, plays the test's user session and closes the main form if the session left
 // it open; ShowModal shows the dialog, plays the test's dialog session and closes it. Errors
 // that escape an event handler delivered through Guarded are recorded, as the real loop shows
-// them.
+// them. The loss of activation comes after the user session when the script asks for it.
 #include <functional>
 #include <string>
 #include <vector>
@@ -22,9 +22,13 @@ class MemoryApplication : public Application {
   std::function<void()> userSession;
   // What the user does in a modal dialog before it closes.
   std::function<void(Form& dialog)> dialogSession;
+  // Whether the program loses activation (another program becomes active) after the user
+  // session, unless it has been told to end by then.
+  bool losesActivation = false;
 
   // --- Record ---
   std::vector<Form*> createdForms;
+  std::vector<std::string> runForms;  // names of the main forms run, in order
   std::vector<std::string> modalForms;  // names, in the order they were shown
   std::vector<std::string> reportedErrors;
   int terminateCount = 0;

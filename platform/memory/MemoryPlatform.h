@@ -6,7 +6,7 @@
 #include "platform/memory/MemoryCodePage.h"
 #include "platform/memory/MemoryFileDialogs.h"
 #include "platform/memory/MemoryFileSystem.h"
-#include "platform/memory/MemoryPopupForm.h"
+#include "platform/memory/MemoryPopupMenu.h"
 #include "platform/memory/MemoryProcess.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/MemoryShell.h"
@@ -28,13 +28,13 @@ class MemoryPlatform {
   MemoryShell shell;
   MemoryUi ui;
   MemoryProcess process;
-  MemoryPopupForm popupForm;
+  MemoryPopupMenu popupMenu;
   MemoryApplication application;
   MemoryFileDialogs fileDialogs;
 
   // The bundle the programs take; it refers to the parts above.
   Platform platform{files, folders,   codePage,    registry,   shell,
-                    ui,    process, popupForm, application, fileDialogs};
+                    ui,    process, popupMenu, application, fileDialogs};
 };
 
 }  // namespace platform::memory

@@ -13,6 +13,7 @@ ComApartment::~ComApartment() {
 }
 
 Win32Platform::Win32Platform()
-    : platform_{files_, folders_, codePage_, registry_, shell_, ui_, process_, popupForm_} {}
+    : platform_{files_, folders_,   codePage_,    registry_,   shell_,
+                ui_,    process_, popupMenu_, application_, fileDialogs_} {}
 
 }  // namespace platform::win32

@@ -3,9 +3,11 @@
 // a platform::Platform. Creating it joins the thread to a single-threaded COM apartment, as
 // the shell asks of programs that call ShellExecute.
 #include "platform/Platform.h"
+#include "platform/win32/Win32Application.h"
 #include "platform/win32/Win32CodePage.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32PopupForm.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Process.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Shell.h"
@@ -43,7 +45,9 @@ class Win32Platform {
   Win32Shell shell_;
   Win32Ui ui_;
   Win32Process process_;
-  Win32PopupForm popupForm_;
+  Win32Application application_;
+  Win32PopupMenu popupMenu_{application_};
+  Win32FileDialogs fileDialogs_;
   platform::Platform platform_;
 };
 

@@ -52,8 +52,8 @@ class MenuActionTest : public LauncherTest {
   }
 
   void Choose(int position) {
-    m.popupForm.choice = position;
-    m.popupForm.losesActivation = false;
+    m.popupMenu.choice = position;
+    m.application.losesActivation = false;
     EXPECT_EQ(Run({}), 0);
   }
 
@@ -82,9 +82,9 @@ TEST_F(MenuActionTest, SelectionEntriesWriteTheFileAndOpenItInTheViewer) {
     EXPECT_EQ(TempFile(c.file), c.content);
     EXPECT_EQ(m.shell.executions,
               std::vector<Execution>{Open("C:\\Tools\\viewer.exe", c.parameters)});
-    EXPECT_TRUE(m.popupForm.terminated);
+    EXPECT_TRUE(Terminated());
     EXPECT_TRUE(m.ui.messages.empty());
-    EXPECT_TRUE(m.popupForm.reportedErrors.empty());
+    EXPECT_TRUE(m.application.reportedErrors.empty());
   }
 }
 
@@ -107,7 +107,7 @@ TEST_F(MenuActionTest, SiteEntriesOpenTheirAddressWithoutParameters) {
     WriteHandOff("http%3A//www.b.c/%u8868", "www.b.c", c.html, c.text);
     Choose(c.position);
     EXPECT_EQ(m.shell.executions, std::vector<Execution>{Open(c.address, "")});
-    EXPECT_TRUE(m.popupForm.terminated);
+    EXPECT_TRUE(Terminated());
     EXPECT_EQ(m.ui.processMessagesCount, 1);
     m.ui.processMessagesCount = 0;
   }
@@ -128,7 +128,7 @@ TEST_F(MenuActionTest, ResultTwoIsReportedAndTheProgramEnds) {
     WriteHandOff("a", "b.c", c.html, "t");
     Choose(c.position);
     EXPECT_EQ(m.ui.messages, std::vector<Message>{Error(kDesktop, c.message)}) << c.position;
-    EXPECT_TRUE(m.popupForm.terminated);
+    EXPECT_TRUE(Terminated());
   }
 }
 
@@ -136,19 +136,19 @@ TEST_F(MenuActionTest, AFileThatCannotBeWrittenStopsTheActionUntilDeactivation) 
   WriteMenuSettings("", "txt");
   WriteHandOff("a", "b.c", "<b>", "t");
   m.files.RefuseWrites(std::string(kTemp) + "~b.txt");
-  m.popupForm.choice = 0;
-  m.popupForm.losesActivation = false;
+  m.popupMenu.choice = 0;
+  m.application.losesActivation = false;
   Run({});
-  EXPECT_EQ(m.popupForm.reportedErrors,
+  EXPECT_EQ(m.application.reportedErrors,
             std::vector<std::string>{std::string(kTemp) + "~b.txt に書き込めません"});
   EXPECT_TRUE(m.shell.executions.empty());
-  EXPECT_FALSE(m.popupForm.terminated);
+  EXPECT_FALSE(Terminated());
 
-  m.popupForm.reportedErrors.clear();
-  m.popupForm.losesActivation = true;
+  m.application.reportedErrors.clear();
+  m.application.losesActivation = true;
   Run({});
-  EXPECT_EQ(m.popupForm.reportedErrors.size(), 1u);
-  EXPECT_TRUE(m.popupForm.terminated);
+  EXPECT_EQ(m.application.reportedErrors.size(), 1u);
+  EXPECT_TRUE(Terminated());
 }
 
 TEST_F(MenuActionTest, ALaterSelectionReplacesTheEarlierFile) {

@@ -51,13 +51,14 @@ TEST_F(MenuStartTest, OnlyAFileOfFourFieldsStartsTheMenu) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.bytes);
     m.ui.messages.clear();
-    m.popupForm.runTitles.clear();
+    m.application.runForms.clear();
     WriteHandOff(c.bytes);
     EXPECT_EQ(Run({}), 0);
     if (c.starts) {
-      EXPECT_EQ(m.popupForm.runTitles, std::vector<std::string>{"トブリン＋"});
+      EXPECT_EQ(m.application.runForms, std::vector<std::string>{"fmIE_Menu"});
+      EXPECT_EQ(m.application.Title(), "トブリン＋");
     } else {
-      EXPECT_TRUE(m.popupForm.runTitles.empty());
+      EXPECT_TRUE(m.application.runForms.empty());
       EXPECT_EQ(m.ui.messages, std::vector<Message>{Error(kDesktop, "パラメータが不正です")});
     }
   }
@@ -70,7 +71,7 @@ TEST_F(MenuStartTest, MissingFileWarnsWhateverTheArguments) {
     EXPECT_EQ(Run(arguments), 0);
     EXPECT_EQ(m.ui.messages,
               std::vector<Message>{Warning(kForeground, "テンポラリファイルが存在しません")});
-    EXPECT_TRUE(m.popupForm.runTitles.empty());
+    EXPECT_TRUE(m.application.runForms.empty());
   }
 }
 
@@ -86,7 +87,7 @@ TEST_F(MenuStartTest, AHugeSelectionIsReadWhole) {
   for (int i = 0; i < (1 << 20); ++i) text += "表示\n";  // 5 MiB, 1 Mi lines
   WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1"});
   WriteHandOff("a", "www.example.com", "<b>x</b>", text);
-  m.popupForm.choice = 1;
+  m.popupMenu.choice = 1;
   Run({});
   const auto written = m.files.Read(std::string(kTemp) + "~example");
   ASSERT_TRUE(written.has_value());

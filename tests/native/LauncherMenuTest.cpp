@@ -5,6 +5,7 @@
 
 #include "LauncherTestFixture.h"
 #include "launcher/MenuPlan.h"
+#include "launcher/TobrinMenuList.h"
 
 namespace {
 
@@ -109,19 +110,32 @@ class MenuFormTest : public LauncherTest {
   MenuFormTest() { m.ui.cursor = {640, 480}; }
 };
 
+TEST_F(MenuFormTest, IsAnInvisibleFormCaptionedAsTheMenuThatEndsOnLossOfActivation) {
+  TfmIE_Menu form(m.platform, kTemp, HandOffValues{});
+  EXPECT_EQ(form.Name(), "fmIE_Menu");
+  EXPECT_EQ(form.Caption(), "IE拡張メニュー");
+  EXPECT_EQ(form.Style(), platform::FormStyle::Popup);
+  EXPECT_FALSE(m.application.OnDeactivate);
+  form.FormCreate();
+  ASSERT_TRUE(m.application.OnDeactivate);
+  m.application.OnDeactivate();
+  EXPECT_TRUE(Terminated());
+}
+
 TEST_F(MenuFormTest, PopsTheMenuUpAtThePointerInFrontOfOtherWindows) {
   WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1", "CHK_IE_Web=1", "Chk_IE_Set_S[0]=1",
                  "[EDIT]", "IE_Set_N[0]=検索", "IE_Set_U[0]=http://s/?q=", "IE_Set_T[0]=0"});
   WriteHandOff("http%3A//p/", "p", "", "");
   Run({});
-  ASSERT_EQ(m.popupForm.popups.size(), 1u);
-  EXPECT_EQ(m.popupForm.popups[0].at, (platform::Point{640, 480}));
-  EXPECT_EQ(Visible(m.popupForm.popups[0].items), (std::vector<int>{2, 3, 8}));
-  EXPECT_EQ(m.popupForm.popups[0].items[3].caption, "検索");
-  EXPECT_EQ(m.popupForm.moves, std::vector<platform::Point>{(platform::Point{640, 480})});
-  EXPECT_EQ(m.popupForm.topmostCount, 1);
+  ASSERT_EQ(m.popupMenu.popups.size(), 1u);
+  EXPECT_EQ(m.popupMenu.popups[0].at, (platform::Point{640, 480}));
+  EXPECT_EQ(Visible(m.popupMenu.popups[0].items), (std::vector<int>{2, 3, 8}));
+  EXPECT_EQ(m.popupMenu.popups[0].items[3].caption, "検索");
+  EXPECT_EQ(m.popupMenu.popups[0].owner, "fmIE_Menu");
+  EXPECT_EQ(m.popupMenu.popups[0].ownerPosition, (platform::Point{640, 480}));
+  EXPECT_TRUE(m.popupMenu.popups[0].ownerTopmost);
   // No choice: the program ends when the application loses activation.
-  EXPECT_TRUE(m.popupForm.terminated);
+  EXPECT_TRUE(Terminated());
   EXPECT_TRUE(m.shell.executions.empty());
   EXPECT_TRUE(m.ui.messages.empty());
 }
@@ -129,10 +143,10 @@ TEST_F(MenuFormTest, PopsTheMenuUpAtThePointerInFrontOfOtherWindows) {
 TEST_F(MenuFormTest, WithoutDeactivationAClosedMenuLeavesTheProgramRunning) {
   WriteSettings({"[CHK]", "CHK_IE_Menu=1", "CHK_IE_Sel=1"});
   WriteHandOff("a", "h", "<b>", "b");
-  m.popupForm.losesActivation = false;
+  m.application.losesActivation = false;
   Run({});
-  EXPECT_EQ(m.popupForm.popups.size(), 1u);
-  EXPECT_FALSE(m.popupForm.terminated);
+  EXPECT_EQ(m.popupMenu.popups.size(), 1u);
+  EXPECT_FALSE(Terminated());
 }
 
 TEST_F(MenuFormTest, NoEntryShowsTheMessageAndEnds) {
@@ -145,14 +159,14 @@ TEST_F(MenuFormTest, NoEntryShowsTheMessageAndEnds) {
   };
   for (const auto& lines : settings) {
     m.ui.messages.clear();
-    m.popupForm.popups.clear();
-    m.popupForm.losesActivation = false;
+    m.popupMenu.popups.clear();
+    m.application.losesActivation = false;
     if (!lines.empty()) WriteSettings(lines);
     WriteHandOff("a", "h", "", "");
     Run({});
     EXPECT_EQ(m.ui.messages,
               std::vector<Message>{Warning(kDesktop, "メニューが登録されていません")});
-    EXPECT_TRUE(m.popupForm.popups.empty());
-    EXPECT_TRUE(m.popupForm.terminated);
+    EXPECT_TRUE(m.popupMenu.popups.empty());
+    EXPECT_TRUE(Terminated());
   }
 }

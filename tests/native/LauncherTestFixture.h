@@ -41,6 +41,8 @@ class LauncherTest : public ::testing::Test {
     m.files.AddFolder(kTemp);
     m.folders.SetKernelTempPath(kTemp);
     m.process.programPath = std::string(kProgramFolder) + "Tobrin.exe";
+    // As a person would: the program loses activation when the user turns elsewhere.
+    m.application.losesActivation = true;
   }
 
   // A settings file of "[section]" and "key=value" lines given as one text each.
@@ -60,8 +62,12 @@ class LauncherTest : public ::testing::Test {
 
   int Run(std::vector<std::string> arguments) {
     m.process.arguments = std::move(arguments);
+    m.application.terminateCount = 0;
     return RunTobrin(m.platform);
   }
+
+  // Whether the last run told the application to end.
+  bool Terminated() const { return m.application.terminateCount > 0; }
 
   using Message = platform::memory::MemoryUi::Message;
   using Execution = platform::memory::MemoryShell::Execution;

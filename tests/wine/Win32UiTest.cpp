@@ -1,8 +1,12 @@
-// The Win32 user-interface parts driven for real: message boxes, the popup-menu form with its
-// menu and message loop, and the shell. A scripted user, run from a thread timer, acts inside
-// whatever modal loop is running (a menu's or a message box's), as a person at the screen would.
-#include <gtest/gtest.h>
+// The Win32 user-interface parts driven for real: message boxes, the launcher's popup form with
+// its menu and the application's message loop, and the shell. A scripted user, run from a
+// thread timer, acts inside whatever modal loop is running (a menu's or a message box's), as a
+// person at the screen would.
+#include "platform/win32/Win32Ui.h"
+
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <functional>
@@ -11,83 +15,17 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32PopupForm.h"
+#include "ScriptedUser.h"
+#include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32PopupMenu.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32Text.h"
-#include "platform/win32/Win32Ui.h"
 #include "platform/win32/Win32Window.h"
 
 namespace platform::win32 {
 namespace {
 
 const std::string kTitle = "トブリン＋";
-
-// Steps of a scripted user, tried on every timer tick; a step returns true once it is done.
-// Anything still pending after the time limit is abandoned and the loop under test is ended.
-class ScriptedUser {
- public:
-  using Step = std::function<bool()>;
-
-  explicit ScriptedUser(std::function<void()> onTimeout = [] { PostQuitMessage(0); })
-      : onTimeout_(std::move(onTimeout)) {
-    current_ = this;
-    timer_ = SetTimer(nullptr, 0, 20, &ScriptedUser::Tick);
-    deadline_ = GetTickCount64() + 10000;
-  }
-  ~ScriptedUser() {
-    KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  ScriptedUser(const ScriptedUser&) = delete;
-  ScriptedUser& operator=(const ScriptedUser&) = delete;
-
-  void Then(Step step) { steps_.push_back(std::move(step)); }
-  bool Finished() const { return steps_.empty(); }
-  bool TimedOut() const { return timedOut_; }
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ScriptedUser* user = current_;
-    if (user == nullptr || user->busy_) return;
-    user->busy_ = true;  // a step may run a modal loop that ticks again
-    if (!user->steps_.empty() && user->steps_.front()()) user->steps_.pop_front();
-    if (!user->steps_.empty() && GetTickCount64() > user->deadline_ && !user->timedOut_) {
-      user->timedOut_ = true;
-      user->steps_.clear();
-      user->onTimeout_();
-    }
-    user->busy_ = false;
-  }
-
-  static inline ScriptedUser* current_ = nullptr;
-  std::deque<Step> steps_;
-  std::function<void()> onTimeout_;
-  UINT_PTR timer_ = 0;
-  ULONGLONG deadline_ = 0;
-  bool busy_ = false;
-  bool timedOut_ = false;
-};
-
-HWND FindOwnWindowOfClass(const wchar_t* className) {
-  struct Search {
-    const wchar_t* className;
-    HWND found;
-  } search{className, nullptr};
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND window, LPARAM parameter) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(parameter);
-        wchar_t name[64] = {};
-        GetClassNameW(window, name, 64);
-        if (std::wstring(name) == s->className && IsWindowVisible(window)) {
-          s->found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
 
 // What a message box showed, read off its window.
 struct SeenMessage {
@@ -162,27 +100,43 @@ ScriptedUser::Step ReadMenuAndPress(std::vector<ShownEntry>& shown, std::vector<
   };
 }
 
-// Records the form's events in order and lets each test decide what OnShow does.
-class RecordingEvents : public PopupFormEvents {
+// The launcher's popup form on the Win32 application: an invisible form run as the main form,
+// whose OnShow each test fills; the form's events are logged in order.
+class PopupRig {
  public:
-  std::function<void()> onShow = [] {};
-  std::function<void()> onDeactivate = [] {};
+  Win32Application app;
+  Win32PopupMenu menu{app};
+  Form form{"fmIE_Menu", "IE拡張メニュー", {0, 0}, FormStyle::Popup};
   std::vector<std::string> log;
   std::vector<int> clicks;
+  std::function<void()> onDeactivate = [] {};
 
-  void OnCreate() override { log.push_back("create"); }
-  void OnShow() override {
-    log.push_back("show");
-    onShow();
+  PopupRig() {
+    app.SetTitle(kTitle);
+    app.CreateForm(form);
+    app.OnDeactivate = [this] {
+      log.push_back("deactivate");
+      onDeactivate();
+    };
   }
-  void OnDeactivate() override {
-    log.push_back("deactivate");
-    onDeactivate();
+
+  HWND Window() const { return ToHwnd(form.Handle()); }
+
+  void Run(std::function<void()> onShow) {
+    form.OnShow = [this, onShow] {
+      log.push_back("show");
+      onShow();
+    };
+    app.Run(form);
   }
-  void OnPopup() override { log.push_back("popup"); }
-  void OnClick(int position) override {
-    log.push_back("click");
-    clicks.push_back(position);
+
+  // Pops the menu up and logs the choice, as the launcher's form does.
+  void Popup(const std::vector<MenuItem>& items) {
+    log.push_back("popup");
+    if (const auto chosen = menu.Track(form, items, {100, 80})) {
+      log.push_back("click");
+      clicks.push_back(*chosen);
+    }
   }
 };
 
@@ -215,7 +169,7 @@ TEST(Win32MenuItemText, ShowsAmpersandsInsteadOfMakingAccessKeys) {
   for (const auto& c : cases) EXPECT_EQ(MenuItemText(c.caption), c.text);
 }
 
-TEST(Win32PopupForm, MenuHoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne) {
+TEST(Win32PopupMenu, HoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne) {
   // Down skips separators; the first Down selects the first entry that can be chosen.
   const struct {
     std::vector<WPARAM> keys;
@@ -228,16 +182,14 @@ TEST(Win32PopupForm, MenuHoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne
       {{VK_ESCAPE}, std::nullopt},
   };
   for (const auto& c : cases) {
-    Win32PopupForm form;
-    RecordingEvents events;
+    PopupRig rig;
     std::vector<ShownEntry> shown;
     ScriptedUser user;
     user.Then(ReadMenuAndPress(shown, c.keys));
-    events.onShow = [&] {
-      form.Popup(LauncherLikeItems(), {100, 80});
-      form.Terminate();
-    };
-    form.Run(kTitle, events);
+    rig.Run([&] {
+      rig.Popup(LauncherLikeItems());
+      rig.app.Terminate();
+    });
 
     ASSERT_FALSE(user.TimedOut()) << "no popup menu appeared";
     const std::vector<ShownEntry> expected = {{"選択範囲のソース表示", 1, false},
@@ -248,25 +200,24 @@ TEST(Win32PopupForm, MenuHoldsTheVisibleItemsAndReportsThePositionOfTheChosenOne
                                               {"", 9, true}};
     EXPECT_EQ(shown, expected);
     if (c.clicked) {
-      EXPECT_EQ(events.clicks, std::vector<int>{*c.clicked});
+      EXPECT_EQ(rig.clicks, std::vector<int>{*c.clicked});
     } else {
-      EXPECT_TRUE(events.clicks.empty());
+      EXPECT_TRUE(rig.clicks.empty());
     }
-    EXPECT_EQ(std::vector<std::string>(events.log.begin(), events.log.begin() + 3),
-              (std::vector<std::string>{"create", "show", "popup"}));
+    EXPECT_EQ(std::vector<std::string>(rig.log.begin(), rig.log.begin() + 2),
+              (std::vector<std::string>{"show", "popup"}));
   }
 }
 
-TEST(Win32PopupForm, MenuClosedWhileAnotherWindowIsActiveCountsAsLossOfActivation) {
+TEST(Win32PopupMenu, ClosedWhileAnotherWindowIsActiveCountsAsLossOfActivation) {
   // Had the form not been the active window when the menu closed, no loss of activation
   // would ever reach it and the invisible program would wait forever.
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 300, 300, 40, 40,
                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(other, nullptr);
-  Win32PopupForm form;
-  RecordingEvents events;
+  PopupRig rig;
   std::vector<ShownEntry> shown;
-  ScriptedUser user([&] { form.Terminate(); });
+  ScriptedUser user([&] { rig.app.Terminate(); });
   user.Then([&] {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
     if (menuWindow == nullptr || !IsWindowVisible(menuWindow)) return false;
@@ -275,89 +226,77 @@ TEST(Win32PopupForm, MenuClosedWhileAnotherWindowIsActiveCountsAsLossOfActivatio
     return true;
   });
   user.Then([] { return false; });  // only the time limit ends a form that waits forever
-  events.onDeactivate = [&] { form.Terminate(); };
-  events.onShow = [&] { form.Popup(LauncherLikeItems(), {100, 80}); };
-  form.Run(kTitle, events);
+  rig.onDeactivate = [&] { rig.app.Terminate(); };
+  rig.Run([&] { rig.Popup(LauncherLikeItems()); });
   DestroyWindow(other);
 
   EXPECT_FALSE(user.TimedOut());
-  EXPECT_TRUE(events.clicks.empty());
-  EXPECT_EQ(events.log.back(), "deactivate");
+  EXPECT_TRUE(rig.clicks.empty());
+  EXPECT_EQ(rig.log.back(), "deactivate");
 }
 
-TEST(Win32PopupForm, FormIsAnInvisibleToolWindowThatMovesAndGoesTopmost) {
-  Win32PopupForm form;
-  RecordingEvents events;
+TEST(Win32PopupForm, IsAnInvisibleToolWindowThatMovesAndGoesTopmost) {
+  PopupRig rig;
   RECT placed{};
   LONG_PTR extendedStyle = 0;
   bool visible = false;
-  events.onShow = [&] {
-    visible = IsWindowVisible(form.Window()) != FALSE;
-    form.MoveTo({123, 45});
-    form.MakeTopmost();
-    GetWindowRect(form.Window(), &placed);
-    extendedStyle = GetWindowLongPtrW(form.Window(), GWL_EXSTYLE);
-    form.Terminate();
-  };
-  form.Run(kTitle, events);
+  rig.Run([&] {
+    visible = IsWindowVisible(rig.Window()) != FALSE;
+    rig.form.SetPosition({123, 45});
+    rig.form.SetTopmost(true);
+    GetWindowRect(rig.Window(), &placed);
+    extendedStyle = GetWindowLongPtrW(rig.Window(), GWL_EXSTYLE);
+    rig.app.Terminate();
+  });
 
   EXPECT_TRUE(visible);
+  EXPECT_EQ(WindowText(rig.Window()), "IE拡張メニュー");
   EXPECT_EQ(placed.left, 123);
   EXPECT_EQ(placed.top, 45);
   EXPECT_EQ(placed.right - placed.left, 0);
   EXPECT_EQ(placed.bottom - placed.top, 0);
   EXPECT_TRUE(extendedStyle & WS_EX_TOOLWINDOW);
   EXPECT_TRUE(extendedStyle & WS_EX_TOPMOST);
-  EXPECT_EQ(form.Window(), nullptr) << "the window outlived Run";
 }
 
 TEST(Win32PopupForm, LoopRunsUntilTerminateAndEndsOnLossOfActivation) {
-  Win32PopupForm form;
-  RecordingEvents events;
-  events.onDeactivate = [&] { form.Terminate(); };
-  // The loss of activation arrives while the loop waits, as when the user clicks elsewhere.
-  events.onShow = [&] { PostMessageW(form.Window(), WM_ACTIVATEAPP, FALSE, 0); };
-  ScriptedUser user([&] { form.Terminate(); });
+  PopupRig rig;
+  rig.onDeactivate = [&] { rig.app.Terminate(); };
+  ScriptedUser user([&] { rig.app.Terminate(); });
   user.Then([] { return false; });  // only the time limit ends a loop that ignores Terminate
-  form.Run(kTitle, events);
+  // The loss of activation arrives while the loop waits, as when the user clicks elsewhere.
+  rig.Run([&] { PostMessageW(rig.Window(), WM_ACTIVATEAPP, FALSE, 0); });
   EXPECT_FALSE(user.TimedOut());
-  EXPECT_EQ(events.log, (std::vector<std::string>{"create", "show", "deactivate"}));
+  EXPECT_EQ(rig.log, (std::vector<std::string>{"show", "deactivate"}));
 }
 
 TEST(Win32PopupForm, EscapedExceptionIsShownWithTheTitleAndTheLoopGoesOn) {
   const struct {
     const char* name;
-    std::function<void(Win32PopupForm&, RecordingEvents&)> arrange;
+    std::function<void(PopupRig&)> onShow;
+    std::function<void()> onDeactivate;
   } cases[] = {
       {"from OnShow",
-       [](Win32PopupForm&, RecordingEvents& events) {
-         events.onShow = [] {
-           throw std::runtime_error("C:\\一時\\~example.txt に書き込めません");
-         };
-       }},
+       [](PopupRig&) { throw std::runtime_error("C:\\一時\\~example.txt に書き込めません"); },
+       [] {}},
       {"from OnDeactivate inside the window procedure",
-       [](Win32PopupForm& form, RecordingEvents& events) {
-         events.onShow = [&form] { PostMessageW(form.Window(), WM_ACTIVATEAPP, FALSE, 0); };
-         events.onDeactivate = [] {
-           throw std::runtime_error("C:\\一時\\~example.txt に書き込めません");
-         };
-       }},
+       [](PopupRig& rig) { PostMessageW(rig.Window(), WM_ACTIVATEAPP, FALSE, 0); },
+       [] { throw std::runtime_error("C:\\一時\\~example.txt に書き込めません"); }},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Win32PopupForm form;
-    RecordingEvents events;
-    c.arrange(form, events);
+    PopupRig rig;
+    rig.onDeactivate = c.onDeactivate;
     std::optional<SeenMessage> seen;
     bool loopWentOn = false;
-    ScriptedUser user([&] { form.Terminate(); });
+    ScriptedUser user([&] { rig.app.Terminate(); });
     user.Then(ReadAndCloseMessage(seen));
     user.Then([&] {
       loopWentOn = true;
-      form.Terminate();
+      rig.app.Terminate();
       return true;
     });
-    form.Run(kTitle, events);
+    rig.Run([&] { c.onShow(rig); });
 
     ASSERT_TRUE(seen.has_value()) << "no error message appeared";
     EXPECT_EQ(seen->caption, kTitle);
@@ -368,12 +307,10 @@ TEST(Win32PopupForm, EscapedExceptionIsShownWithTheTitleAndTheLoopGoesOn) {
 }
 
 TEST(Win32PopupForm, TerminateBeforeTheLoopEndsRunAtOnce) {
-  Win32PopupForm form;
-  RecordingEvents events;
-  events.onShow = [&] { form.Terminate(); };
+  PopupRig rig;
   ScriptedUser user([&] { PostQuitMessage(0); });
   user.Then([] { return false; });
-  form.Run(kTitle, events);
+  rig.Run([&] { rig.app.Terminate(); });
   EXPECT_FALSE(user.TimedOut());
   // The quit request has been used up by this loop: nothing is left to end a later one.
   MSG left{};
