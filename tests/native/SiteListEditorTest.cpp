@@ -189,7 +189,7 @@ TEST_F(SiteListEditorTest, ShowOfADefaultListThatCannotBeReadReportsAndKeepsTheG
   } files;
   files.AddFile(kDefaultList, "1,a,b,c,d\r\n");
   platform::Platform patched{files, m.folders, m.codePage,  m.registry,    m.shell,
-                             m.ui,  m.process, m.popupForm, m.application, m.fileDialogs};
+                             m.ui,  m.process, m.popupMenu, m.application, m.fileDialogs};
   TfmIE_List other(patched, [](int) -> SiteSlotFields { throw std::logic_error("no copy"); });
   other.ListGrid.SetCell(0, 1, "kept");
   other.Show();
