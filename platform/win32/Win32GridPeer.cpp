@@ -22,6 +22,18 @@ constexpr int kDropDownHeight = 160;  // the list that drops down below a list e
 constexpr COLORREF kYellowStripe = RGB(255, 255, 204);
 constexpr COLORREF kWhiteStripe = RGB(255, 255, 255);
 
+// The focused cell is drawn as selected, a shade darker than the rest of its row.
+COLORREF Darker(COLORREF colour) {
+  return RGB(GetRValue(colour) * 3 / 4, GetGValue(colour) * 3 / 4, GetBValue(colour) * 3 / 4);
+}
+
+UINT DrawTextFormat(TextAlign align) {
+  const UINT alignment = align == TextAlign::Center  ? DT_CENTER
+                         : align == TextAlign::Right ? DT_RIGHT
+                                                     : DT_LEFT;
+  return alignment | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
+}
+
 void RegisterContainerClass() {
   static const bool registered = [] {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_LISTVIEW_CLASSES};
@@ -55,19 +67,44 @@ bool ShiftHeld() { return GetKeyState(VK_SHIFT) < 0; }
 // The grid's key for a virtual key; false for a key the grid does not answer.
 bool GridKeyOf(WPARAM key, GridKey& gridKey) {
   switch (key) {
-    case VK_UP: gridKey = GridKey::Up; return true;
-    case VK_DOWN: gridKey = GridKey::Down; return true;
-    case VK_PRIOR: gridKey = GridKey::PageUp; return true;
-    case VK_NEXT: gridKey = GridKey::PageDown; return true;
-    case VK_HOME: gridKey = GridKey::Home; return true;
-    case VK_END: gridKey = GridKey::End; return true;
-    case VK_LEFT: gridKey = GridKey::Left; return true;
-    case VK_RIGHT: gridKey = GridKey::Right; return true;
-    case VK_TAB: gridKey = GridKey::Tab; return true;
-    case VK_RETURN: gridKey = GridKey::Enter; return true;
-    case VK_F2: gridKey = GridKey::F2; return true;
-    case VK_ESCAPE: gridKey = GridKey::Escape; return true;
-    default: return false;
+    case VK_UP:
+      gridKey = GridKey::Up;
+      return true;
+    case VK_DOWN:
+      gridKey = GridKey::Down;
+      return true;
+    case VK_PRIOR:
+      gridKey = GridKey::PageUp;
+      return true;
+    case VK_NEXT:
+      gridKey = GridKey::PageDown;
+      return true;
+    case VK_HOME:
+      gridKey = GridKey::Home;
+      return true;
+    case VK_END:
+      gridKey = GridKey::End;
+      return true;
+    case VK_LEFT:
+      gridKey = GridKey::Left;
+      return true;
+    case VK_RIGHT:
+      gridKey = GridKey::Right;
+      return true;
+    case VK_TAB:
+      gridKey = GridKey::Tab;
+      return true;
+    case VK_RETURN:
+      gridKey = GridKey::Enter;
+      return true;
+    case VK_F2:
+      gridKey = GridKey::F2;
+      return true;
+    case VK_ESCAPE:
+      gridKey = GridKey::Escape;
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -99,22 +136,27 @@ void Win32GridPeer::CreateChildren() {
   RECT area{};
   GetClientRect(Window(), &area);
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
-                              LVS_OWNERDATA | LVS_SHOWSELALWAYS,
-                          0, 0, area.right, area.bottom, Window(),
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
-  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES |
-                                               LVS_EX_DOUBLEBUFFER);
+  list_ =
+      CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
+                          LVS_OWNERDATA | LVS_SHOWSELALWAYS,
+                      0, 0, area.right, area.bottom, Window(),
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance, nullptr);
+  ListView_SetExtendedListViewStyle(list_,
+                                    LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   // The grid's stripes lie on a button-face ground.
   ListView_SetBkColor(list_, GetSysColor(COLOR_BTNFACE));
-  textEditor_ = CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0,
-                                Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextEditorId)),
-                                instance, nullptr);
-  listEditor_ = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0,
-                                0, 0, Window(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListEditorId)),
-                                instance, nullptr);
+  // A list view makes its rows as high as its small images: an image list of blank images of
+  // the grid's row height gives the rows that height whatever the font. The list view
+  // destroys the list with itself.
+  const int rowHeight = ScaleForDpi(ListGrid::kRowHeight, GetDpiForWindow(Window()));
+  ListView_SetImageList(list_, ImageList_Create(1, rowHeight, ILC_COLOR, 1, 0), LVSIL_SMALL);
+  textEditor_ = CreateWindowExW(
+      0, L"Edit", L"", WS_CHILD | WS_BORDER | ES_AUTOHSCROLL, 0, 0, 0, 0, Window(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kTextEditorId)), instance, nullptr);
+  listEditor_ = CreateWindowExW(
+      0, L"ComboBox", L"", WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 0, 0, Window(),
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListEditorId)), instance, nullptr);
   SetWindowSubclass(list_, &ListProcedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
   for (HWND editor : {textEditor_, listEditor_}) {
     // The cells hold addresses and names typed in half-width: the input method stays off.
@@ -299,7 +341,8 @@ bool Win32GridPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     }
     case WM_LBUTTONUP:
       if (dragRow_ < 0) return false;
-      EndRowDrag(true, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+      EndRowDrag(true,
+                 POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
       result = 0;
       return true;
     case WM_MOUSEMOVE:
@@ -320,8 +363,8 @@ LRESULT Win32GridPeer::OnNotifyFromList(NMHDR& header) {
     case LVN_GETDISPINFOW: {
       LVITEMW& item = reinterpret_cast<NMLVDISPINFOW&>(header).item;
       if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) break;
-      const bool inGrid = item.iItem >= 0 && item.iItem < grid_.RowCount() &&
-                          item.iSubItem >= 0 && item.iSubItem < grid_.ColumnCount();
+      const bool inGrid = item.iItem >= 0 && item.iItem < grid_.RowCount() && item.iSubItem >= 0 &&
+                          item.iSubItem < grid_.ColumnCount();
       displayText_ = inGrid ? ToWide(grid_.Cell(item.iItem, item.iSubItem)) : std::wstring();
       lstrcpynW(item.pszText, displayText_.c_str(), item.cchTextMax);
       break;
@@ -368,26 +411,49 @@ LRESULT Win32GridPeer::CustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
       const int row = static_cast<int>(draw.nmcd.dwItemSpec);
       const int column = draw.iSubItem;
+      if (column < 0 || column >= grid_.ColumnCount()) return CDRF_DODEFAULT;
       const RowRange selection = grid_.Selection();
       const CellPosition focus = grid_.FocusedCell();
       draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
       if (row >= selection.first && row <= selection.last) {
+        const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
         const bool focused = row == focus.row && column == focus.column;
-        draw.clrTextBk = GetSysColor(focused ? COLOR_HOTLIGHT : COLOR_HIGHLIGHT);
+        draw.clrTextBk = focused ? Darker(highlight) : highlight;
         draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
-      } else if (column < grid_.ColumnCount() &&
-                 grid_.Column(column).colour == GridColour::ButtonFace) {
+      } else if (grid_.Column(column).colour == GridColour::ButtonFace) {
         draw.clrTextBk = GetSysColor(COLOR_BTNFACE);
         draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
       } else {
         draw.clrTextBk = row % 2 == 0 ? kYellowStripe : kWhiteStripe;
         draw.clrText = GetSysColor(COLOR_WINDOWTEXT);
       }
+      // A list view draws its first column its own way (left-aligned, selected as the row):
+      // that cell is drawn here.
+      if (column == 0) {
+        DrawFirstCell(draw, row);
+        return CDRF_SKIPDEFAULT;
+      }
       return CDRF_NEWFONT;
     }
     default:
       return CDRF_DODEFAULT;
   }
+}
+
+void Win32GridPeer::DrawFirstCell(const NMLVCUSTOMDRAW& draw, int row) const {
+  RECT cell{};
+  ListView_GetSubItemRect(list_, row, 0, LVIR_LABEL, &cell);
+  HBRUSH ground = CreateSolidBrush(draw.clrTextBk);
+  FillRect(draw.nmcd.hdc, &cell, ground);
+  DeleteObject(ground);
+  const int oldMode = SetBkMode(draw.nmcd.hdc, TRANSPARENT);
+  const COLORREF oldColour = SetTextColor(draw.nmcd.hdc, draw.clrText);
+  const std::wstring text = ToWide(grid_.Cell(row, 0));
+  InflateRect(&cell, -2, 0);
+  DrawTextW(draw.nmcd.hdc, text.c_str(), static_cast<int>(text.size()), &cell,
+            DrawTextFormat(grid_.Column(0).align));
+  SetTextColor(draw.nmcd.hdc, oldColour);
+  SetBkMode(draw.nmcd.hdc, oldMode);
 }
 
 void Win32GridPeer::ReadSelectionFromList() {
@@ -413,9 +479,10 @@ void Win32GridPeer::ReadSelectionFromList() {
 
 void Win32GridPeer::ReadColumnWidths() {
   for (int c = 0; c < shownColumns_; ++c) {
-    const int width = MulDiv(ListView_GetColumnWidth(list_, c), USER_DEFAULT_SCREEN_DPI,
-                             static_cast<int>(dpi_));
-    if (width != grid_.Column(c).width) Act([this, c, width] { grid_.ColumnResizedByUser(c, width); });
+    const int width =
+        MulDiv(ListView_GetColumnWidth(list_, c), USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi_));
+    if (width != grid_.Column(c).width)
+      Act([this, c, width] { grid_.ColumnResizedByUser(c, width); });
   }
 }
 
@@ -493,9 +560,8 @@ LRESULT CALLBACK Win32GridPeer::EditorProcedure(HWND window, UINT message, WPARA
       // Enter, Escape and Tab end or move the edit; the text editor also leaves by Up and
       // Down, which the drop-down list keeps for its items.
       const bool grids = wParam == VK_RETURN || wParam == VK_ESCAPE || wParam == VK_TAB ||
-                         (window == peer->textEditor_ &&
-                          (wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR ||
-                           wParam == VK_NEXT));
+                         (window == peer->textEditor_ && (wParam == VK_UP || wParam == VK_DOWN ||
+                                                          wParam == VK_PRIOR || wParam == VK_NEXT));
       if (grids && peer->GridKeyDown(wParam)) return 0;
       break;
     }

@@ -7,6 +7,7 @@
 // width changes to it. A cell is edited in an Edit or a drop-down list placed over it, with
 // the input method off.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <functional>
@@ -39,6 +40,7 @@ class Win32GridPeer final : public Win32ControlWindow {
 
   LRESULT OnNotifyFromList(NMHDR& header);
   LRESULT CustomDraw(NMLVCUSTOMDRAW& draw) const;
+  void DrawFirstCell(const NMLVCUSTOMDRAW& draw, int row) const;
   void ReadSelectionFromList();
   void ReadColumnWidths();
   void EndRowDrag(bool drop, POINT at);
@@ -46,8 +48,8 @@ class Win32GridPeer final : public Win32ControlWindow {
   // The list view's and the editors' own messages, seen before their classes do.
   static LRESULT CALLBACK ListProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
-  static LRESULT CALLBACK EditorProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam, UINT_PTR id, DWORD_PTR self);
+  static LRESULT CALLBACK EditorProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR id, DWORD_PTR self);
   // A key of the grid's: handed to the object; false when it leaves the key to the window.
   bool GridKeyDown(WPARAM key);
   void Act(const std::function<void()>& action);
@@ -63,9 +65,9 @@ class Win32GridPeer final : public Win32ControlWindow {
   RowRange shownSelection_{-1, -1};
   int shownFocus_ = -1;
   int shownRows_ = -1;
-  bool syncing_ = false;        // the list view's echoes of a refresh are not the user's
-  int dragRow_ = -1;            // the row being dragged, or -1
-  std::wstring displayText_;    // the text handed to the list view for one cell
+  bool syncing_ = false;      // the list view's echoes of a refresh are not the user's
+  int dragRow_ = -1;          // the row being dragged, or -1
+  std::wstring displayText_;  // the text handed to the list view for one cell
 };
 
 }  // namespace platform::win32

@@ -1,9 +1,10 @@
 // The grid on a real list view: the object's rows, columns, widths, sort arrow and selection
 // shown by the virtual list view, and the user's keys, clicks, edits, column drags and row
 // drags reaching the object.
-#include <gtest/gtest.h>
 #include <windows.h>
+
 #include <commctrl.h>
+#include <gtest/gtest.h>
 #include <imm.h>
 
 #include <string>
@@ -23,11 +24,16 @@ struct GridForm : Form {
   ListGrid grid{*this,
                 "ListGrid",
                 {8, 8, 380, 276},
-                {{.caption = " No", .width = 50, .align = TextAlign::Center,
+                {{.caption = " No",
+                  .width = 50,
+                  .align = TextAlign::Center,
                   .sortKind = GridSortKind::Number},
                  {.caption = "表示名", .width = 190, .editor = GridEditor::Text},
-                 {.caption = "対象", .width = 80, .colour = GridColour::ButtonFace,
-                  .editor = GridEditor::List, .items = {"通常", "選択範囲"}}},
+                 {.caption = "対象",
+                  .width = 80,
+                  .colour = GridColour::ButtonFace,
+                  .editor = GridEditor::List,
+                  .items = {"通常", "選択範囲"}}},
                 1};
 };
 
@@ -107,7 +113,8 @@ TEST_F(Win32GridPeerTest, ShowsTheObjectsRowsColumnsAndSortArrow) {
   EXPECT_EQ(ListView_GetNextItem(List(), -1, LVNI_FOCUSED), 2);
 
   std::vector<std::string> cells;
-  for (int row = 0; row < 100000; ++row) cells.insert(cells.end(), {std::to_string(row + 1), "n", ""});
+  for (int row = 0; row < 100000; ++row)
+    cells.insert(cells.end(), {std::to_string(row + 1), "n", ""});
   form.grid.AssignRows(cells);
   EXPECT_EQ(ListView_GetItemCount(List()), 100000);
   EXPECT_EQ(ShownText(99999, 0), "100000");
@@ -127,7 +134,8 @@ TEST_F(Win32GridPeerTest, TheUsersSelectionKeysAndHeaderClicksReachTheObject) {
   EXPECT_EQ(form.grid.FocusedCell(), (CellPosition{2, 2}));
 
   NMLISTVIEW click{};
-  click.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())), static_cast<UINT>(LVN_COLUMNCLICK)};
+  click.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())),
+               static_cast<UINT>(LVN_COLUMNCLICK)};
   click.iItem = -1;
   click.iSubItem = 1;
   SendMessageW(Container(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
@@ -177,7 +185,8 @@ TEST_F(Win32GridPeerTest, EditsACellInPlaceWithTheInputMethodOff) {
 
 TEST_F(Win32GridPeerTest, ARowDraggedOntoAnotherMovesThere) {
   NMLISTVIEW drag{};
-  drag.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())), static_cast<UINT>(LVN_BEGINDRAG)};
+  drag.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())),
+              static_cast<UINT>(LVN_BEGINDRAG)};
   drag.iItem = 0;
   SendMessageW(Container(), WM_NOTIFY, drag.hdr.idFrom, reinterpret_cast<LPARAM>(&drag));
   RECT target{};
