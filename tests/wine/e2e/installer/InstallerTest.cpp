@@ -1,8 +1,8 @@
 // The installer under Wine: a silent install puts the programs, the site list, the Start-menu
 // entry and the uninstall entry in place and registers nothing with the browser or the shell.
-// After the registrations that the settings program's "設定" makes, a silent uninstall takes
-// away every file and registry entry of ours, and leaves the entries that name another
-// program and the files that the user put into the folder.
+// After the installed settings program's "設定" has made its registrations, a silent
+// uninstall takes away every file and registry entry of ours, and leaves the entries that name
+// another program and the files that the user put into the folder.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -10,8 +10,10 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/ChildProcess.h"
+#include "driver/Desktop.h"
 #include "driver/Files.h"
 
 namespace {
@@ -106,19 +108,28 @@ void RemoveRegistrations() {
   DeleteTree(HKEY_CLASSES_ROOT, ClassKey());
 }
 
-// What the settings program's "設定" writes with every feature on: the view-source editor,
-// the browser's context-menu entry, the Explorer component; and the files it writes beside
-// itself.
-void ApplyAsTheSettingsProgramDoes() {
-  WriteText(HKEY_LOCAL_MACHINE, kEditorNameKey, L"", L"\"" + InFolder(L"Tobrin.exe") + L"\"");
-  WriteText(HKEY_CURRENT_USER, MenuExtKey(), L"", InFolder(L"Tobrin_Menu.html"));
-  WriteNumber(HKEY_CURRENT_USER, MenuExtKey(), L"contexts", 0x11);
-  for (const wchar_t* key : kHandlerKeys) WriteText(HKEY_CLASSES_ROOT, key, L"", kClsid);
-  WriteText(HKEY_CLASSES_ROOT, ClassKey(), L"", L"TobrinPlus ContextMenu ShellExtension");
-  WriteText(HKEY_CLASSES_ROOT, ServerKey(), L"", InFolder(L"TobrinShellEX.dll"));
-  WriteText(HKEY_CLASSES_ROOT, ServerKey(), L"ThreadingModel", L"Apartment");
-  e2e::WriteBytes(InFolder(L"TobrinPlus.ini"), "[CHK]\r\nCHK_IE_View=1\r\n");
-  e2e::WriteBytes(InFolder(L"Tobrin_Menu.html"), "<HTML>\r\n</HTML>\r\n");
+// The settings program's "設定" with every registration switched on, run for real: it writes
+// the view-source editor, the browser's context-menu entry and the Explorer component into
+// the registry, and the settings file and the context-menu script beside itself.
+void ApplyWithTheSettingsProgram() {
+  e2e::WriteBytes(InFolder(L"TobrinPlus.ini"),
+                  "[CHK]\r\nCHK_IE=0\r\nCHK_IE_View=1\r\nCHK_IE_Menu=1\r\nCHK_SHELL=1\r\n"
+                  "CHK_IE_Set_S[0]=1\r\n[EDIT]\r\nIE_View_E[0]=C:\\windows\\notepad.exe\r\n"
+                  "IE_Set_U[0]=https://www.google.com/search?q=\r\nIE_Set_T[0]=0\r\n");
+  e2e::ChildProcess program(InFolder(L"TobrinPlus.exe"), std::vector<std::wstring>{});
+  ASSERT_TRUE(program.Started());
+  HWND main = e2e::WaitForWindowOfProcess(program.Id(), L"TobrinForm", 30000);
+  ASSERT_NE(main, nullptr);
+  HWND apply = FindWindowExW(main, nullptr, L"Button", Widen("設定").c_str());
+  ASSERT_NE(apply, nullptr);
+  PostMessageW(apply, BM_CLICK, 0, 0);
+  HWND box = e2e::WaitForWindowOfProcess(program.Id(), L"#32770", 30000);
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(e2e::ReadMessageBox(box).text, "設定しました");
+  e2e::PressOk(box);
+  for (int i = 0; i < 100 && IsWindowVisible(box); ++i) e2e::PumpMessagesFor(50);
+  PostMessageW(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit(30000));
 }
 
 // The same keys, each naming another program.
@@ -201,11 +212,13 @@ TEST_F(InstallerTest, InstallsWithoutRegisteringAndUninstallsEverythingOfOurs) {
   for (const wchar_t* key : kHandlerKeys) EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, key));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ClassKey()));
 
-  ASSERT_NO_FATAL_FAILURE(ApplyAsTheSettingsProgramDoes());
-  ASSERT_TRUE(KeyExists(HKEY_LOCAL_MACHINE, kEditorNameKey));
-  ASSERT_TRUE(KeyExists(HKEY_CURRENT_USER, MenuExtKey()));
-  ASSERT_TRUE(KeyExists(HKEY_CLASSES_ROOT, kHandlerKeys[0]));
-  ASSERT_TRUE(KeyExists(HKEY_CLASSES_ROOT, ServerKey()));
+  ASSERT_NO_FATAL_FAILURE(ApplyWithTheSettingsProgram());
+  EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, kEditorNameKey, L""),
+            L"\"" + InFolder(L"Tobrin.exe") + L"\"");
+  EXPECT_EQ(ReadText(HKEY_CURRENT_USER, MenuExtKey(), L""), InFolder(L"Tobrin_Menu.html"));
+  for (const wchar_t* key : kHandlerKeys) EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, key, L""), kClsid);
+  EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, ServerKey(), L""), InFolder(L"TobrinShellEX.dll"));
+  EXPECT_TRUE(e2e::FileExists(InFolder(L"Tobrin_Menu.html")));
   ASSERT_NO_FATAL_FAILURE(Uninstall());
 
   EXPECT_FALSE(FolderExists(InstallFolder())) << "every file of ours is gone, and the folder";
