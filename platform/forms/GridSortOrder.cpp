@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "text/AsciiCase.h"
 #include "text/Sjis.h"
@@ -56,16 +55,18 @@ int CompareNumberKeys(const NumberKey& a, const NumberKey& b) {
   return a.negative ? -magnitude : magnitude;
 }
 
-// A text column's key: the first bytes of the text with its ASCII letters folded as
-// CompareTextIgnoringCase folds them, padded with zero bytes, so that most comparisons are
-// decided by comparing these bytes without reaching the text; equal prefixes fall back to
-// the whole texts.
+// A text column's key: the first 16 bytes of the text with its ASCII letters folded as
+// CompareTextIgnoringCase folds them, padded with zero bytes and packed into two numbers in
+// byte order, so that most comparisons are decided by comparing two numbers without reaching
+// the text; equal prefixes fall back to the whole texts.
 struct TextKey {
   static constexpr std::size_t kPrefix = 16;
-  unsigned char prefix[kPrefix] = {};
-  std::string_view text;
+  std::uint64_t high = 0;
+  std::uint64_t low = 0;
+  const std::string* text;
 
-  explicit TextKey(std::string_view whole) : text(whole) {
+  explicit TextKey(const std::string& whole) : text(&whole) {
+    unsigned char prefix[kPrefix] = {};
     const std::size_t length = std::min(whole.size(), kPrefix);
     for (std::size_t i = 0; i < length;) {
       const auto c = static_cast<unsigned char>(whole[i]);
@@ -78,12 +79,17 @@ struct TextKey {
         ++i;
       }
     }
+    for (std::size_t i = 0; i < 8; ++i) {
+      high = high << 8 | prefix[i];
+      low = low << 8 | prefix[8 + i];
+    }
   }
 };
 
 int CompareTextKeys(const TextKey& a, const TextKey& b) {
-  const int prefix = std::memcmp(a.prefix, b.prefix, TextKey::kPrefix);
-  return prefix != 0 ? prefix : CompareTextIgnoringCase(a.text, b.text);
+  if (a.high != b.high) return a.high < b.high ? -1 : 1;
+  if (a.low != b.low) return a.low < b.low ? -1 : 1;
+  return CompareTextIgnoringCase(*a.text, *b.text);
 }
 
 // Sorts the keys with their row positions and gives the positions in their new order.
