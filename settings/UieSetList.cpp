@@ -4,8 +4,9 @@
 #include <string>
 #include <utility>
 
+#include "settings/SettingsProgram.h"
+#include "settings/SettingsTexts.h"
 #include "settings/UieSet.h"
-#include "shared/PathText.h"
 #include "shared/ProductTexts.h"
 #include "shared/TbError.h"
 #include "text/AsciiCase.h"
@@ -19,17 +20,13 @@ using platform::GridEditor;
 using platform::GridSortKind;
 using platform::TextAlign;
 
-const std::vector<std::string> kTargetItems = {"通常", "選択範囲"};
-const std::vector<std::string> kEncodingItems = {"なし", "EUC-JP", "UTF-8"};
+using settings_text::kSiteEncodingItems;
+using settings_text::kSiteTargetItems;
+
 const std::vector<std::string> kSiteItems = {"サイト１", "サイト２", "サイト３", "サイト４",
                                              "サイト５"};
 constexpr const char* kListFilter = "CSVファイル|*.csv|すべてのファイル|*.*";
 constexpr const char* kListExtension = "csv";
-constexpr const char* kFileMissing = "ファイルが存在しません";
-constexpr const char* kLoaded = "メニューリストを読込ました";
-constexpr const char* kSaved = "メニューリストを保存しました";
-// Follows a file's path: "<path> を読み込めません".
-constexpr const char* kCannotRead = " を読み込めません";
 
 constexpr int kButtonWidth = 66;
 constexpr int kButtonHeight = 33;
@@ -46,12 +43,12 @@ std::vector<GridColumn> SiteListColumns() {
        .width = 60,
        .colour = GridColour::ButtonFace,
        .editor = GridEditor::List,
-       .items = kTargetItems},
+       .items = kSiteTargetItems},
       {.caption = "エンコード",
        .width = 80,
        .colour = GridColour::ButtonFace,
        .editor = GridEditor::List,
-       .items = kEncodingItems},
+       .items = kSiteEncodingItems},
   };
 }
 
@@ -128,8 +125,8 @@ TfmIE_List::TfmIE_List(platform::Platform& platform, std::function<SiteSlotField
 void TfmIE_List::FormShow() {
   const std::string path = DefaultListFile();
   if (!platform_.files.FileExists(path)) {
-    platform_.ui.ShowMessage(platform_.ui.ForegroundWindow(), kFileMissing,
-                             std::string(product_text::kTitle), platform::MessageIcon::Warning);
+    ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(), settings_text::kFileMissing,
+                        platform::MessageIcon::Warning);
     return;
   }
   listFileName_ = path;
@@ -180,9 +177,10 @@ void TfmIE_List::BTN_COPYClick() {
   const int row = ListGrid.Selection().first;
   SiteSlotFields site = siteSlot_(slot);
   site.url.SetText(ListGrid.Cell(row, colUrl));
-  site.target.SetItemIndex(ItemPositionIgnoringCase(kTargetItems, ListGrid.Cell(row, colTarget)));
+  site.target.SetItemIndex(
+      ItemPositionIgnoringCase(kSiteTargetItems, ListGrid.Cell(row, colTarget)));
   site.encoding.SetItemIndex(
-      ItemPositionIgnoringCase(kEncodingItems, ListGrid.Cell(row, colEncoding)));
+      ItemPositionIgnoringCase(kSiteEncodingItems, ListGrid.Cell(row, colEncoding)));
   site.name.SetText(ListGrid.Cell(row, colName));
 }
 
@@ -192,7 +190,7 @@ void TfmIE_List::BTN_LOADClick() {
   if (!path) return;
   listFileName_ = *path;
   ReadListFile(*path);
-  Inform(kLoaded);
+  Inform(settings_text::kSiteListLoaded);
 }
 
 void TfmIE_List::BTN_SAVEClick() {
@@ -201,7 +199,7 @@ void TfmIE_List::BTN_SAVEClick() {
   if (!path) return;
   listFileName_ = *path;
   WriteListFile(*path);
-  Inform(kSaved);
+  Inform(settings_text::kSiteListSaved);
 }
 
 void TfmIE_List::BTN_CANCELClick() { Close(); }
@@ -226,12 +224,12 @@ void TfmIE_List::SetRows(std::vector<SiteListRow> rows) {
 }
 
 std::string TfmIE_List::DefaultListFile() const {
-  return std::string(FolderPart(platform_.process.ProgramPath())) + kListFileName;
+  return ProgramFolder(platform_) + std::string(settings_text::kSiteListFileName);
 }
 
 void TfmIE_List::ReadListFile(const std::string& path) {
   const std::optional<std::string> bytes = platform_.files.ReadWholeFile(path);
-  if (!bytes) throw TbError(path + kCannotRead);
+  if (!bytes) throw TbError(path + std::string(settings_text::kCannotRead));
   SetRows(ParseSiteList(*bytes));
 }
 
@@ -242,13 +240,13 @@ void TfmIE_List::WriteListFile(const std::string& path) {
   }
 }
 
-void TfmIE_List::Inform(const char* text) {
-  platform_.ui.ShowMessage(platform_.ui.ForegroundWindow(), text, std::string(product_text::kTitle),
-                           platform::MessageIcon::Information);
+void TfmIE_List::Inform(std::string_view text) {
+  ShowSettingsMessage(platform_, platform_.ui.ForegroundWindow(), text,
+                      platform::MessageIcon::Information);
 }
 
 void TfmIE_List::StartNewRow(int row) {
   ListGrid.SetCell(row, colNo, std::to_string(ListGrid.RowCount()));
-  ListGrid.SetCell(row, colTarget, kTargetItems[0]);
-  ListGrid.SetCell(row, colEncoding, kEncodingItems[0]);
+  ListGrid.SetCell(row, colTarget, kSiteTargetItems[0]);
+  ListGrid.SetCell(row, colEncoding, kSiteEncodingItems[0]);
 }

@@ -5,6 +5,7 @@
 // and copies one row into a site slot of the site page.
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -29,7 +30,6 @@ class TfmIE_List : public platform::Form {
   // Columns of a list row.
   enum Column { colNo, colName, colUrl, colTarget, colEncoding, kColumnCount };
 
-  static constexpr const char* kListFileName = "MenuList.csv";
   static constexpr int kUrlWidthWithScrollBar = 372;
   static constexpr int kUrlWidthWithoutScrollBar = 388;
   // The most rows, caption row included, that the grid shows without a scroll bar.
@@ -76,7 +76,7 @@ class TfmIE_List : public platform::Form {
   std::string DefaultListFile() const;
   void ReadListFile(const std::string& path);
   void WriteListFile(const std::string& path);
-  void Inform(const char* text);
+  void Inform(std::string_view text);
   // Numbers a new row with the data row count and sets the first item of both lists.
   void StartNewRow(int row);
   int RowsWithCaption() const { return ListGrid.RowCount() + 1; }
