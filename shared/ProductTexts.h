@@ -10,7 +10,5 @@ inline constexpr std::string_view kTitle = "トブリン＋";
 inline constexpr std::string_view kSettingsFileName = "TobrinPlus.ini";
 // Follows a file's path: "<path> に書き込めません".
 inline constexpr std::string_view kCannotWrite = " に書き込めません";
-// What the standard error report says of an error that carries no text of its own.
-inline constexpr std::string_view kUnexpectedError = "予期しないエラーが発生しました";
 
 }  // namespace product_text

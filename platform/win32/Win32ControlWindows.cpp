@@ -96,6 +96,11 @@ class GroupBoxWindow final : public Win32ControlWindow {
  protected:
   WindowClass Class() const override { return {L"Button", BS_GROUPBOX}; }
   bool OnMessage(UINT message, WPARAM, LPARAM, LRESULT& result) override {
+    // A frame never erases its inside: another frame or the form's own background is there.
+    if (message == WM_ERASEBKGND) {
+      result = 1;
+      return true;
+    }
     if (message != WM_PAINT || !TextColour()) return false;
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(Window(), &paint);

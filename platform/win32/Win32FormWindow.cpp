@@ -67,10 +67,12 @@ Win32FormWindow::Win32FormWindow(Win32Application& application, Form& form, HWND
     throw;
   }
   Layout(GetDpiForWindow(window_));
-  for (const auto& control : controls_) {
-    control->Refresh();
-    if (control->Behind()) {
-      SetWindowPos(control->Window(), HWND_BOTTOM, 0, 0, 0, 0,
+  for (const auto& control : controls_) control->Refresh();
+  // Frames go behind the controls they hold; a frame inside another (created after it) stays
+  // above the outer one, so they are sent to the bottom from the last to the first.
+  for (auto control = controls_.rbegin(); control != controls_.rend(); ++control) {
+    if ((*control)->Behind()) {
+      SetWindowPos((*control)->Window(), HWND_BOTTOM, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
