@@ -325,16 +325,16 @@ bool Win32GridPeer::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
       const WORD code = HIWORD(wParam);
       if (syncing_ || from == nullptr || from != shownEditor_) return false;
       if (code == EN_CHANGE) {
-        Act([this, from] { grid_.EditTypedByUser(TextOfWindow(from)); });
+        Deliver([this, from] { grid_.EditTypedByUser(TextOfWindow(from)); });
       } else if (code == CBN_SELCHANGE) {
         const auto index = SendMessageW(from, CB_GETCURSEL, 0, 0);
         const auto& items = grid_.Column(grid_.FocusedCell().column).items;
         if (index >= 0 && index < static_cast<LRESULT>(items.size())) {
-          Act([this, &items, index] { grid_.EditTypedByUser(items[index]); });
+          Deliver([this, &items, index] { grid_.EditTypedByUser(items[index]); });
         }
       } else if (code == EN_KILLFOCUS || code == CBN_KILLFOCUS) {
         // A click elsewhere ends the edit and keeps what was typed.
-        Act([this] { grid_.CommitEdit(); });
+        Deliver([this] { grid_.CommitEdit(); });
       }
       result = 0;
       return true;
@@ -378,13 +378,14 @@ LRESULT Win32GridPeer::OnNotifyFromList(NMHDR& header) {
       const auto& click = reinterpret_cast<NMITEMACTIVATE&>(header);
       if (click.iItem < 0) break;
       const bool extend = ShiftHeld();
-      Act([this, &click, extend] { grid_.ClickCellByUser(click.iItem, click.iSubItem, extend); });
-      if (header.code == NM_DBLCLK) Act([this] { grid_.BeginEdit(); });
+      Deliver(
+          [this, &click, extend] { grid_.ClickCellByUser(click.iItem, click.iSubItem, extend); });
+      if (header.code == NM_DBLCLK) Deliver([this] { grid_.BeginEdit(); });
       break;
     }
     case LVN_COLUMNCLICK: {
       const int column = reinterpret_cast<NMLISTVIEW&>(header).iSubItem;
-      Act([this, column] { grid_.HeaderClickByUser(column); });
+      Deliver([this, column] { grid_.HeaderClickByUser(column); });
       break;
     }
     case LVN_BEGINDRAG:
@@ -467,7 +468,8 @@ void Win32GridPeer::ReadSelectionFromList() {
   // the window is then brought back to the grid's new one.
   const bool wasEditing = grid_.Editing();
   syncing_ = true;
-  Act([this, rows, focus] { grid_.SelectionChangedByUser(rows, focus >= 0 ? focus : rows.first); });
+  Deliver(
+      [this, rows, focus] { grid_.SelectionChangedByUser(rows, focus >= 0 ? focus : rows.first); });
   shownSelection_ = grid_.Selection();
   shownFocus_ = grid_.FocusedCell().row;
   if (wasEditing || rows != shownSelection_) {
@@ -482,7 +484,7 @@ void Win32GridPeer::ReadColumnWidths() {
     const int width =
         MulDiv(ListView_GetColumnWidth(list_, c), USER_DEFAULT_SCREEN_DPI, static_cast<int>(dpi_));
     if (width != grid_.Column(c).width)
-      Act([this, c, width] { grid_.ColumnResizedByUser(c, width); });
+      Deliver([this, c, width] { grid_.ColumnResizedByUser(c, width); });
   }
 }
 
@@ -499,7 +501,7 @@ void Win32GridPeer::EndRowDrag(bool drop, POINT at) {
     // Below the last row: the row goes to the end; above the rows: to the top.
     to = at.y > 0 ? grid_.RowCount() - 1 : 0;
   }
-  if (to != from) Act([this, from, to] { grid_.MoveRowByUser(from, to); });
+  if (to != from) Deliver([this, from, to] { grid_.MoveRowByUser(from, to); });
 }
 
 bool Win32GridPeer::GridKeyDown(WPARAM key) {
@@ -507,11 +509,9 @@ bool Win32GridPeer::GridKeyDown(WPARAM key) {
   if (!GridKeyOf(key, gridKey)) return false;
   bool handled = false;
   const bool shift = ShiftHeld();
-  Act([this, gridKey, shift, &handled] { handled = grid_.KeyDownByUser(gridKey, shift); });
+  Deliver([this, gridKey, shift, &handled] { handled = grid_.KeyDownByUser(gridKey, shift); });
   return handled;
 }
-
-void Win32GridPeer::Act(const std::function<void()>& action) { Deliver(action); }
 
 LRESULT CALLBACK Win32GridPeer::ListProcedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR, DWORD_PTR self) {

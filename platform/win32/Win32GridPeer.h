@@ -10,7 +10,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <string>
 
 #include "platform/forms/ListGrid.h"
@@ -52,7 +51,6 @@ class Win32GridPeer final : public Win32ControlWindow {
                                           UINT_PTR id, DWORD_PTR self);
   // A key of the grid's: handed to the object; false when it leaves the key to the window.
   bool GridKeyDown(WPARAM key);
-  void Act(const std::function<void()>& action);
 
   ListGrid& grid_;
   HWND list_ = nullptr;
