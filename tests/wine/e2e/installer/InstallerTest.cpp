@@ -146,17 +146,30 @@ std::wstring StartMenuEntry() {
   return std::wstring(folder) + L"\\" + Widen("トブリン＋") + L".lnk";
 }
 
+// The names of the files in the folder, for a failure's message.
+std::string FilesIn(const std::wstring& folder) {
+  std::string names;
+  WIN32_FIND_DATAW found{};
+  HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    names += Narrow(found.cFileName) + " ";
+  } while (FindNextFileW(search, &found));
+  FindClose(search);
+  return names;
+}
+
 bool FolderExists(const std::wstring& path) {
   const DWORD attributes = GetFileAttributesW(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// Runs a command line to its end, with whatever it starts in turn (the uninstaller runs a
-// copy of itself from the temporary folder).
+// Runs the program with the arguments to its end. Only the program itself is waited for:
+// Wine may start its desktop process on the way, which lives on.
 void RunToTheEnd(const std::wstring& program, const std::wstring& arguments) {
   e2e::ChildProcess process(program, arguments);
   ASSERT_TRUE(process.Started()) << Narrow(program);
-  ASSERT_TRUE(process.WaitForJobToEmpty(180000)) << Narrow(program) << " did not end";
+  ASSERT_TRUE(process.WaitForExit(180000)) << Narrow(program) << " did not end";
   EXPECT_EQ(process.ExitCode(), 0u);
 }
 
@@ -165,13 +178,24 @@ void Install() {
   RunToTheEnd(e2e::WindowsPathOfHostPath(TOBRIN_INSTALLER_HOST_PATH), L"/S /D=" + InstallFolder());
 }
 
+// The uninstaller hands over to a copy of itself in the temporary folder, which removes the
+// uninstaller and, last of all, the uninstall entry: that is waited for while the copy's job
+// is still open (closing it would end the copy).
 void Uninstall() {
   const std::optional<std::wstring> quiet =
       ReadText(HKEY_LOCAL_MACHINE, kUninstallKey, L"QuietUninstallString");
   ASSERT_TRUE(quiet);
   const std::wstring program = InFolder(L"Uninstall.exe");
   ASSERT_EQ(*quiet, L"\"" + program + L"\" /S");
-  RunToTheEnd(program, L"/S");
+  e2e::ChildProcess uninstaller(program, L"/S");
+  ASSERT_TRUE(uninstaller.Started());
+  ASSERT_TRUE(uninstaller.WaitForExit(180000)) << "the uninstaller did not end";
+  for (int waited = 0; waited < 180000 && KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey);
+       waited += 100) {
+    e2e::PumpMessagesFor(100);
+  }
+  e2e::PumpMessagesFor(500);
+  ASSERT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) << "the uninstaller did not finish";
 }
 
 class InstallerTest : public ::testing::Test {
@@ -221,7 +245,8 @@ TEST_F(InstallerTest, InstallsWithoutRegisteringAndUninstallsEverythingOfOurs) {
   EXPECT_TRUE(e2e::FileExists(InFolder(L"Tobrin_Menu.html")));
   ASSERT_NO_FATAL_FAILURE(Uninstall());
 
-  EXPECT_FALSE(FolderExists(InstallFolder())) << "every file of ours is gone, and the folder";
+  EXPECT_FALSE(FolderExists(InstallFolder()))
+      << "every file of ours is gone, and the folder; left: " << FilesIn(InstallFolder());
   EXPECT_FALSE(e2e::FileExists(StartMenuEntry()));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kViewSourceKey));
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, MenuExtKey()));
