@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "shared/ProductTexts.h"
 #include "shellext/ShellExtTexts.h"
 
 namespace {
@@ -47,7 +48,7 @@ class PlanBuilder {
   ContextMenuPlan Finish(bool submenu, bool separatorsAround) {
     if (plan_.commands.empty()) return {};
     if (submenu) {
-      MenuLine holder{MenuLine::kSubmenu, 0, Wide(shellext_text::kTitle), std::move(lines_)};
+      MenuLine holder{MenuLine::kSubmenu, 0, Wide(product_text::kTitle), std::move(lines_)};
       lines_ = {std::move(holder)};
     }
     if (separatorsAround) {

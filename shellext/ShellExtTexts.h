@@ -1,16 +1,12 @@
 #pragma once
-// Every text the Explorer context-menu component shows or uses as a name, in one place.
+// Every text of its own that the Explorer context-menu component shows or uses as a name; the
+// title (the submenu's caption and every message box's) and the settings file's name are the
+// product's (shared/ProductTexts.h).
 // Literals compile to Shift_JIS, the form in which the system keeps its texts; they become
 // UTF-16 for Windows through code page 932.
 #include <string_view>
 
 namespace shellext_text {
-
-// Caption of the submenu and of every message box.
-inline constexpr std::string_view kTitle = "トブリン＋";
-
-// The settings file beside the component, the one the launcher reads too.
-inline constexpr std::string_view kSettingsFileName = "TobrinPlus.ini";
 
 // Captions of the commands; a viewer's caption is its display name.
 inline constexpr std::string_view kFileList = "ファイルリスト";

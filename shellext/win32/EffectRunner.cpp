@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/win32/Win32Text.h"
+#include "shared/ProductTexts.h"
 #include "shellext/ShellExtTexts.h"
 #include "shellext/win32/WideText.h"
 
@@ -20,7 +21,7 @@ constexpr DWORD kClipboardRetryPause = 20;
 std::wstring Wide(std::string_view sjis) { return platform::win32::ToWide(std::string(sjis)); }
 
 void ShowError(HWND owner, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), Wide(shellext_text::kTitle).c_str(), MB_OK | MB_ICONERROR);
+  MessageBoxW(owner, text.c_str(), Wide(product_text::kTitle).c_str(), MB_OK | MB_ICONERROR);
 }
 
 std::u16string FolderPath(UINT(WINAPI* query)(LPWSTR, UINT), std::u16string_view program) {

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "platform/win32/Win32Text.h"
+#include "shared/ProductTexts.h"
 #include "shellext/ExplorerSettings.h"
-#include "shellext/ShellExtTexts.h"
 #include "shellext/win32/ShellExtModule.h"
 #include "shellext/win32/WideText.h"
 
@@ -29,7 +29,7 @@ const std::wstring& SettingsPath() {
     const std::wstring module = ModulePath();
     const std::wstring folder = module.substr(0, module.find_last_of(L'\\') + 1);
     return LongPathForm(folder +
-                        platform::win32::ToWide(std::string(shellext_text::kSettingsFileName)));
+                        platform::win32::ToWide(std::string(product_text::kSettingsFileName)));
   }();
   return path;
 }
