@@ -2,7 +2,7 @@
 # packages it needs first. The other targets are the steps they are made of.
 FUZZ_SECONDS ?= 10
 
-.PHONY: test run deps native asan windows wine-tests fuzz bench bench-wine clean
+.PHONY: test run deps native asan windows wine-tests installer fuzz bench bench-wine clean
 
 test: deps native asan fuzz wine-tests
 
@@ -25,6 +25,10 @@ windows: deps
 
 wine-tests: windows
 	scripts/with-wine.sh ctest --preset windows
+
+# The Windows installer (NSIS): build/windows/installer/TobrinPlusSetup.exe.
+installer: windows
+	cmake --build --preset windows --target installer
 
 # Every fuzz target for FUZZ_SECONDS each (longer on demand: make fuzz FUZZ_SECONDS=600).
 fuzz: deps

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "launcher/IndexedKey.h"
 #include "platform/memory/MemoryCodePage.h"
+#include "shared/IndexedKey.h"
 #include "shared/IniText.h"
 #include "shared/TIniGT.h"
 #include "shellext/CommandEffect.h"

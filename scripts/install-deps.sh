@@ -7,7 +7,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb x11-utils xdotool imagemagick
-  fonts-ipafont-gothic locales
+  fonts-ipafont-gothic locales nsis
 )
 
 missing=()

@@ -18,9 +18,6 @@ using page_layout::kFieldRow;
 using page_layout::kLabelRow;
 using page_layout::SlotName;
 
-const std::vector<std::string> kTargetItems{"通常", "選択範囲"};
-const std::vector<std::string> kEncodingItems{"なし", "EUC-JP", "UTF-8"};
-
 }  // namespace
 
 TfmIE_Set::SiteBand::SiteBand(platform::Form& page, int slot)
@@ -29,11 +26,11 @@ TfmIE_Set::SiteBand::SiteBand(platform::Form& page, int slot)
       TB_Ie_U(page, SlotName("TB_Ie_U", slot), {88, BandTop(slot), 481, 20}),
       LBL_Type(page, SlotName("LBL_Type", slot), {88, BandTop(slot) + kLabelRow, 81, 12}, "対象"),
       SB_Ie_T(page, SlotName("SB_Ie_T", slot), {88, BandTop(slot) + kFieldRow, 81, 20},
-              kTargetItems, false),
+              settings_text::kSiteTargetItems, false),
       LBL_Encode(page, SlotName("LBL_Encode", slot), {177, BandTop(slot) + kLabelRow, 81, 12},
                  "エンコード"),
       SB_Ie_E(page, SlotName("SB_Ie_E", slot), {177, BandTop(slot) + kFieldRow, 81, 20},
-              kEncodingItems, false),
+              settings_text::kSiteEncodingItems, false),
       LBL_Name(page, SlotName("LBL_Name", slot), {266, BandTop(slot) + kLabelRow, 209, 12},
                "表示名"),
       TB_Ie_N(page, SlotName("TB_Ie_N", slot), {266, BandTop(slot) + kFieldRow, 209, 20}) {

@@ -15,6 +15,8 @@ std::vector<SiteListRow> ParseSiteList(std::string_view fileBytes);
 // The bytes of a list file for the rows: each row one line ending in CR LF. A cell that would
 // not read back as itself (it holds the delimiter, a control byte, or starts with a double
 // quote) is written quoted; every other cell is written bare, as before. What no line can
-// hold is made storable: each line break becomes a space, a zero byte ends the cell, and a
-// lead byte left alone at the cell's end is dropped.
+// hold is made storable: each line break becomes a space and a zero byte ends the cell. A lead
+// byte left alone at a cell's end (as a line cut inside a character leaves it) is kept when
+// the cell is the row's last non-empty one, whose line then ends right after it; elsewhere it
+// is dropped.
 std::string ComposeSiteList(const std::vector<SiteListRow>& rows);

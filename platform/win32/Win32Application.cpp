@@ -64,6 +64,14 @@ bool IsPushButton(HWND window) {
 
 bool KeyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
 
+// A window that takes Tab for itself (a grid moving between its cells) says so to
+// WM_GETDLGCODE; Tab then does not move the focus to the next control.
+bool WantsTab(MSG& message) {
+  const LRESULT code = SendMessageW(message.hwnd, WM_GETDLGCODE, message.wParam,
+                                    reinterpret_cast<LPARAM>(&message));
+  return (code & DLGC_WANTTAB) != 0;
+}
+
 }  // namespace
 
 Win32Application::Win32Application() {
@@ -172,7 +180,7 @@ bool Win32Application::HandleFormKey(MSG& message) {
   HWND root = GetAncestor(message.hwnd, GA_ROOT);
   const Form* form = FormOfWindow(root);
   if (form == nullptr || form->Style() == FormStyle::Popup) return false;
-  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB) {
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && !WantsTab(message)) {
     if (KeyDown(VK_CONTROL)) {
       TurnPage(*form, KeyDown(VK_SHIFT));
     } else {

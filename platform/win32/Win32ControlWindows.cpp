@@ -5,6 +5,7 @@
 
 #include "platform/forms/Controls.h"
 #include "platform/win32/Win32Application.h"
+#include "platform/win32/Win32GridPeer.h"
 #include "platform/win32/Win32Text.h"
 
 namespace platform::win32 {
@@ -416,9 +417,7 @@ std::unique_ptr<Win32ControlWindow> MakeControlWindow(Win32Application& applicat
     case ControlKind::Icon:
       return std::make_unique<IconWindow>(application, control);
     case ControlKind::Grid:
-      // The grid's list-view window (Win32GridPeer, a Win32ControlWindow as every control
-      // window is) is made here once it exists.
-      return nullptr;
+      return std::make_unique<Win32GridPeer>(application, static_cast<ListGrid&>(control));
   }
   return nullptr;
 }

@@ -55,7 +55,12 @@ TEST(SiteListFile, WritesBareUnlessACellWouldNotReadBack) {
       // a lead byte left alone at the end is dropped.
       {"line breaks become spaces", {"a\r\nb\rc\nd", "", "", "", ""}, "a b c d,,,,\r\n"},
       {"zero byte ends the cell", {"ab\0cd"s, "", "", "", ""}, "ab,,,,\r\n"},
-      {"lone lead byte at the end dropped", {"a\x95", "b", "", "", ""}, "a,b,,,\r\n"},
+      {"lone lead byte before a cell dropped", {"a\x95", "b", "", "", ""}, "a,b,,,\r\n"},
+      // A lone lead byte at the end of the row's last cell stays: the line ends after it.
+      {"lone lead byte ends the line", {"1", "表\x95", "", "", ""}, "1,表\x95\r\n"},
+      {"lone lead byte in the last column", {"1", "", "", "", "\x95"}, "1,,,,\x95\r\n"},
+      {"quoted cell with a lone lead byte left open", {"1", "a,\x95", "", "", ""},
+       "1,\"a,\x95\r\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(ComposeSiteList({c.row}), c.line) << c.what;
   EXPECT_EQ(ComposeSiteList({}), "");
