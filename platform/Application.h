@@ -20,8 +20,10 @@ class Application {
   virtual void SetTitle(const std::string& title) = 0;
   virtual const std::string& Title() const = 0;
 
-  // Makes the form's window and the windows of its controls (a page hosted in a tab is made
-  // with its host). Forms are created once and live until the program ends.
+  // Makes the form known to the platform, which makes its window and the windows of its
+  // controls at the latest when the form is first shown (a page when its tab is first shown,
+  // a dialog when it is first shown modally). Forms are created once and live until the
+  // program ends.
   virtual void CreateForm(Form& form) = 0;
 
   // Shows the main form (running its OnShow) and runs the message loop until it is closed or

@@ -18,6 +18,14 @@ HWND ControlWindowOf(const Control& control) {
   return peer != nullptr ? peer->Window() : nullptr;
 }
 
+// The page's object exists from start; its windows, made when it is first shown in its tab,
+// show the object's state then.
+bool IsShownInItsTab(const Form& page) {
+  const TabControl* host = page.Host();
+  return host != nullptr && ControlWindowOf(*host) != nullptr && host->TabIndex() >= 0 &&
+         host->Tabs()[host->TabIndex()].page == &page;
+}
+
 bool IsTabStop(const Control& control) {
   HWND window = ControlWindowOf(control);
   if (window == nullptr || !control.TabStop() || !control.Enabled() || !IsWindowVisible(window)) {
@@ -88,18 +96,23 @@ Win32Application::~Win32Application() {
 }
 
 void Win32Application::CreateForm(Form& form) {
+  // A page gets its windows when its tab is first shown, a dialog when it is first shown: a
+  // program whose forms are all created at start should not pay at start for windows the user
+  // may never open (under Wine that is most of the start-up time).
   if (form.Style() == FormStyle::Page) {
     pendingPages_.push_back(&form);
-  } else {
-    HWND owner = nullptr;
-    if (form.Style() == FormStyle::Dialog) {
-      for (const auto& [created, window] : windows_) {
-        if (created->Style() == FormStyle::Main) owner = window->Window();
-      }
-    }
-    CreateWindowFor(form, owner);
+    CreatePendingPages();
+  } else if (form.Style() != FormStyle::Dialog) {
+    CreateWindowFor(form, nullptr);
+    CreatePendingPages();
   }
-  CreatePendingPages();
+}
+
+HWND Win32Application::MainWindow() const {
+  for (const auto& [created, window] : windows_) {
+    if (created->Style() == FormStyle::Main) return window->Window();
+  }
+  return nullptr;
 }
 
 void Win32Application::CreateWindowFor(Form& form, HWND parent) {
@@ -109,10 +122,7 @@ void Win32Application::CreateWindowFor(Form& form, HWND parent) {
 void Win32Application::CreatePendingPages() {
   for (;;) {
     auto ready = pendingPages_.begin();
-    while (ready != pendingPages_.end() &&
-           ((*ready)->Host() == nullptr || ControlWindowOf(*(*ready)->Host()) == nullptr)) {
-      ++ready;
-    }
+    while (ready != pendingPages_.end() && !IsShownInItsTab(**ready)) ++ready;
     if (ready == pendingPages_.end()) return;
     Form& page = **ready;
     pendingPages_.erase(ready);
@@ -141,7 +151,7 @@ void Win32Application::Run(Form& mainForm) {
 }
 
 void Win32Application::ShowModal(Form& dialog) {
-  if (WindowOf(dialog) == nullptr) CreateForm(dialog);
+  if (WindowOf(dialog) == nullptr) CreateWindowFor(dialog, MainWindow());
   HWND owner = GetWindow(WindowOf(dialog), GW_OWNER);
   if (owner != nullptr && dialog.Position() == Point{}) {
     // A dialog the program has not placed opens centred over its owner.

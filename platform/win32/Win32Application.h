@@ -36,7 +36,7 @@ class Win32Application : public Application {
 
   // The window of a created form, or null (a page waits for its tab control's window).
   HWND WindowOf(const Form& form) const;
-  // Makes the windows of the created pages whose tab control has a window by now.
+  // Makes the windows of the created pages that are now shown in their tab control's window.
   void CreatePendingPages();
   bool IsMainForm(const Form& form) const { return mainForm_ == &form; }
   // The program has lost activation: runs OnDeactivate through the error report.
@@ -55,6 +55,8 @@ class Win32Application : public Application {
   // Ctrl+Tab and Ctrl+Shift+Tab: the next or previous page of the form's tab control.
   void TurnPage(const Form& form, bool backwards);
   void CreateWindowFor(Form& form, HWND parent);
+  // The main form's window (a dialog's owner), or null.
+  HWND MainWindow() const;
 
   std::string title_;
   std::map<const Form*, std::unique_ptr<Win32FormWindow>> windows_;
