@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "launcher/HandOffFile.h"
 #include "launcher/MenuPlan.h"
 #include "launcher/MenuSettings.h"
@@ -117,20 +117,6 @@ BENCHMARK(BM_MenuReady)->Arg(kMiB)->Arg(4 * kMiB)->Arg(16 * kMiB)->Unit(benchmar
 BENCHMARK(BM_EveryAddress)->Arg(kMiB)->Arg(4 * kMiB)->Arg(16 * kMiB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeMenuMode)->Arg(kMiB)->Arg(4 * kMiB)->Arg(16 * kMiB)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's CPU time per iteration (the median when runs are repeated) so that the
-// ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  std::map<std::string, double> seconds;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.aggregate_name.empty() || run.aggregate_name == "median") {
-        seconds[run.run_name.str()] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 }  // namespace
 

@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "bench/RatioReporter.h"
 #include "platform/memory/MemoryPlatform.h"
 #include "settings/UieSetList.h"
 #include "shared/SiteListFile.h"
@@ -129,21 +129,6 @@ BENCHMARK(BM_ShowInTheGrid)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StableSortAlone)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortTheGrid)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's CPU time per iteration so that the ratios can be printed after the table.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  // Tabular and without terminal colours, whatever the command line asks of the default one.
-  RatioReporter() : ConsoleReporter(OO_Tabular) {}
-  std::map<std::string, double> seconds;
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) {
-      if (run.aggregate_name.empty() || run.aggregate_name == "median") {
-        seconds[run.run_name.str()] = run.GetAdjustedCPUTime();
-      }
-    }
-    ConsoleReporter::ReportRuns(runs);
-  }
-};
 
 }  // namespace
 
